@@ -1,0 +1,30 @@
+// Betting rules: forced bets, bet and raise limits per structure, and how an
+// action moves chips. Amounts are 32-bit throughout.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/table_record.h"
+
+namespace qf {
+
+struct BetLimitsResult {
+  bool forced = false;  // a blind or ante is due now; min == max == its amount
+  uint32_t min = 0;     // otherwise the smallest and largest bet or raise
+  uint32_t max = 0;     // on top of committed
+};
+
+// The stake multiplier: progressiveLevel when it is 1 or more, else 1.
+uint32_t StakeMultiplier(const TableRecord& table);
+
+// Limits for the seat; committed is what it must put in to call first.
+BetLimitsResult BetLimits(const TableRecord& table, int seat, uint32_t committed);
+
+// Check or call (raiseAmount 0), or bet/raise raiseAmount on top of the call.
+// Returns the chips actually moved from chips to inPot.
+uint32_t ApplyAction(TableRecord& table, int seat, uint32_t callAmount, uint32_t raiseAmount);
+
+// Folds the seat; false when it was already out.
+bool FoldSeat(TableRecord& table, int seat);
+
+}  // namespace qf

@@ -1,0 +1,31 @@
+// The hand driver: one step of the game per tick, and the actions the tick
+// and the player's input share.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/rng.h"
+#include "engine/table_record.h"
+#include "flow/session.h"
+#include "flow/table_ui.h"
+
+namespace qf {
+
+// One step: a new hand, one forced bet, one computer action, one street dealt,
+// or the settlement of a finished hand; then the button bar is rebuilt.
+void TickGame(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui);
+
+void PostForcedBet(TableRecord& table, TableUi& ui, int seat);
+void PlayChips(TableRecord& table, TableUi& ui, int seat, uint32_t callAmount, uint32_t raiseAmount);
+void PlayFold(TableRecord& table, TableUi& ui, int seat);
+void DealStep(TableRecord& table, SessionState& session, TableUi& ui);
+
+// Resets the table for play (fresh buy-ins, button on a seat in play). With
+// showDialog the New Table dialog runs first; returns false when it was
+// cancelled, in which case every byte of the record is as before.
+bool StartNewTable(TableRecord& table, TableUi& ui, bool showDialog);
+
+// Writes the standard line-up for the table's smallTable into every seat's tableKind.
+void WriteDefaultLineUp(TableRecord& table);
+
+}  // namespace qf
