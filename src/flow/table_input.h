@@ -26,7 +26,8 @@ struct TableInput {
   int y = -32768;
 };
 
-void OnTableInput(TableRecord& table, SessionState& session, TableUi& ui,
+// rng is drawn from only when "Start" leads to a new table (the new hand's shuffle).
+void OnTableInput(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
                   const TableInput& input);
 
 }  // namespace qf
