@@ -1,0 +1,163 @@
+#include "engine/betting.h"
+
+#include <algorithm>
+
+#include "engine/turn.h"
+
+namespace qf {
+
+namespace {
+
+constexpr uint32_t kMaxAmount = UINT32_MAX;
+
+uint32_t Clamp32(uint64_t value) {
+  return static_cast<uint32_t>(std::min<uint64_t>(value, kMaxAmount));
+}
+
+void CountUp(uint16_t& counter) {
+  if (counter < UINT16_MAX) ++counter;
+}
+
+enum Street { PreFlop = 0, Flop = 1, TurnCard = 2, River = 3 };
+
+// The street as the seat's cards tell it.
+Street SeatStreet(const TableRecord& table, int seat) {
+  const int cards = table.players[seat].cardsSeen;
+  const int hole = table.holeCards;
+  if (cards < hole + 3) return PreFlop;
+  if (cards == hole + 3) return Flop;
+  if (cards == hole + 4) return TurnCard;
+  return River;
+}
+
+// The blind now due at the table, or 0 when none is. Seats to the dealer's
+// left post in turn; a seat that has posted counts, a seat in play with
+// neither chips nor stake cannot post and is passed over.
+uint64_t BlindDue(const TableRecord& table, uint64_t bet) {
+  int posted = 0;
+  for (int i = 1; i <= kSeatCount; ++i) {
+    const PlayerRecord& player = table.players[(table.dealer + i) % kSeatCount];
+    if (player.kind == KindInactive) continue;
+    if (player.inPot != 0) {
+      ++posted;
+      continue;
+    }
+    if (player.chips == 0) continue;
+    if (posted == 0) return bet / 2;
+    if (posted == 1) return bet;
+    return 0;
+  }
+  return 0;
+}
+
+struct Range {
+  uint64_t min;
+  uint64_t max;
+};
+
+Range StructureLimits(const TableRecord& table, int seat, uint64_t b) {
+  const Street street = SeatStreet(table, seat);
+  const bool early = street == PreFlop || street == Flop;
+  switch (table.betStructure) {
+    case StructureFixed:
+      return early ? Range{b, b} : Range{2 * b, 2 * b};
+    case StructureFixedThreeTier:
+      if (early) return {b, b};
+      return street == TurnCard ? Range{2 * b, 2 * b} : Range{2 * b, 4 * b};
+    case StructureSpread:
+      return {b, 2 * b};
+    case StructureSpreadRising:
+      if (early) return {b, 2 * b};
+      return street == TurnCard ? Range{b, 4 * b} : Range{b, 8 * b};
+    case StructureSpreadWide:
+      return street == TurnCard ? Range{b, 4 * b} : Range{b, 2 * b};
+    case StructurePotLimit: {
+      uint64_t pot = 0;
+      for (const PlayerRecord& player : table.players) {
+        if (player.kind != KindInactive) pot += player.inPot;
+      }
+      return {b, std::min<uint64_t>(pot, table.players[seat].chips)};
+    }
+    case StructureNoLimit:
+      return {b, table.players[seat].chips};
+    case StructureCustom:
+      return {table.customMin[street], table.customMax[street]};
+    default:
+      return {0, 0};
+  }
+}
+
+}  // namespace
+
+uint32_t StakeMultiplier(const TableRecord& table) {
+  return table.progressiveLevel >= 1 ? table.progressiveLevel : 1;
+}
+
+BetLimitsResult BetLimits(const TableRecord& table, int seat, uint32_t committed) {
+  BetLimitsResult result;
+  const PlayerRecord& player = table.players[seat];
+  if (player.chips == 0 || player.kind == KindInactive) return result;
+
+  const uint64_t bet = uint64_t{StakeMultiplier(table)} * table.baseBet;
+  if (player.inPot == 0 && player.cardsSeen == 0) {
+    // A forced bet of nothing is no forced bet: it could never be posted.
+    uint64_t forced = table.anteMode != 0 ? bet : BlindDue(table, bet);
+    if (forced == 0) return result;
+    result.forced = true;
+    result.min = result.max = Clamp32(forced);
+    return result;
+  }
+
+  if (table.raiseCap != 0 && table.raisesThisRound >= table.raiseCap) return result;
+
+  const Range limits = StructureLimits(table, seat, bet);
+  const uint64_t room = player.chips > committed ? player.chips - committed : 0;
+  result.min = Clamp32(std::min(limits.min, room));
+  result.max = Clamp32(std::min(limits.max, room));
+  return result;
+}
+
+uint32_t ApplyAction(TableRecord& table, int seat, uint32_t callAmount, uint32_t raiseAmount) {
+  PlayerRecord& player = table.players[seat];
+  if (player.kind == KindInactive) return 0;
+  if (callAmount > player.chips) raiseAmount = 0;
+  const uint32_t amount =
+      static_cast<uint32_t>(std::min<uint64_t>(uint64_t{callAmount} + raiseAmount, player.chips));
+
+  if (raiseAmount != 0 && amount != 0) {
+    if (table.raisesThisRound < UINT8_MAX) ++table.raisesThisRound;
+    for (int other = 0; other < kSeatCount; ++other) {
+      if (!IsOut(table, other)) table.players[other].status = StatusToAct;
+    }
+    player.status = StatusLastBettor;
+    player.lastAction = table.raisesThisRound < 2 ? ActionBet : ActionRaise;
+    CountUp(player.raises);
+  } else {
+    player.status = StatusCalled;
+    // Before the chips move a blind or ante still shows as due.
+    if (NextTurn(table).code == TurnForcedBet) {
+      player.lastAction = ActionForcedBet;
+    } else if (amount > 0) {
+      player.lastAction = ActionCall;
+      CountUp(player.calls);
+    } else {
+      player.lastAction = ActionCheck;
+      CountUp(player.checks);
+    }
+  }
+
+  player.chips -= amount;
+  player.inPot += amount;
+  return amount;
+}
+
+bool FoldSeat(TableRecord& table, int seat) {
+  if (IsOut(table, seat)) return false;
+  PlayerRecord& player = table.players[seat];
+  CountUp(player.folds);
+  player.lastAction = ActionFold;
+  player.status = table.foldStyle != 0 ? StatusFolded : StatusOut;
+  return true;
+}
+
+}  // namespace qf
