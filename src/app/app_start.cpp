@@ -1,0 +1,44 @@
+#include "app/app_start.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+
+#include "app/data_file.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+#include "app/zoom.h"
+#include "engine/rng.h"
+
+namespace qf {
+
+#ifndef QF_VERSION
+#define QF_VERSION "0"
+#endif
+
+QString ProgramVersion() { return QStringLiteral(QF_VERSION); }
+
+int RunGame(QApplication& app, const CommandLine& options, const QString& instanceName,
+            std::chrono::steady_clock::time_point startedAt) {
+  SingleInstance instance(instanceName);
+  if (!instance.Claim()) return 0;
+
+  app.setWindowIcon(QIcon(":/icons/quillfern.png"));
+  QGuiApplication::setDesktopFileName("quillfern");
+
+  MainWindowConfig config;
+  config.dataFile = options.dataFile.isEmpty() ? DefaultDataFilePath() : options.dataFile;
+  config.seed = options.seed ? *options.seed : Rng::EntropySeed();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  config.zoom = options.zoom ? *options.zoom
+                             : DefaultZoom(screen ? screen->availableSize() : QSize(800, 600));
+  config.reportStartup = qEnvironmentVariable("QF_REPORT_STARTUP") == "1";
+  config.startedAt = startedAt;
+
+  MainWindow window(std::move(config));
+  QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::RaiseWindow);
+  window.Start();
+  return app.exec();
+}
+
+}  // namespace qf

@@ -1,0 +1,22 @@
+// The program's start: one copy per user, the main window, the event loop.
+#pragma once
+
+#include <chrono>
+
+#include <QApplication>
+#include <QString>
+
+#include "app/command_line.h"
+
+namespace qf {
+
+// The program's version, as --version prints it.
+QString ProgramVersion();
+
+// Runs the game until its window is closed; returns the exit code. When
+// another copy runs under instanceName, asks it to raise its window and
+// returns 0 at once.
+int RunGame(QApplication& app, const CommandLine& options, const QString& instanceName,
+            std::chrono::steady_clock::time_point startedAt);
+
+}  // namespace qf

@@ -1,0 +1,26 @@
+// Quillfern: a poker table for the Linux desktop.
+#include <chrono>
+#include <cstdio>
+
+#include <QApplication>
+#include <QStringList>
+
+#include "app/app_start.h"
+#include "app/command_line.h"
+#include "app/single_instance.h"
+
+int main(int argc, char** argv) {
+  const auto startedAt = std::chrono::steady_clock::now();
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const qf::CommandLine options = qf::ParseCommandLine(arguments, qf::ProgramVersion());
+  if (options.exitNow) {
+    std::fputs(options.message.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
+    return options.exitCode;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quillfern");
+  QApplication::setApplicationVersion(qf::ProgramVersion());
+  return qf::RunGame(app, options, qf::DefaultInstanceName(), startedAt);
+}

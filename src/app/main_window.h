@@ -1,0 +1,131 @@
+// The main window: owns the table, the session and the random source, shows
+// the table, routes the timer, the mouse, the keys and the menu commands to
+// the game, and saves the table when it closes.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/app_table_ui.h"
+#include "app/bet_popup_list.h"
+#include "app/help_window.h"
+#include "app/sound_player.h"
+#include "app/table_widget.h"
+#include "engine/rng.h"
+#include "engine/table_file.h"
+#include "engine/table_record.h"
+#include "flow/session.h"
+#include "view/table_view.h"
+
+class QAction;
+
+namespace qf {
+
+struct MainWindowConfig {
+  QString dataFile;        // where the table is read at start and saved at exit
+  uint64_t seed = 0;
+  int zoom = 2;            // 1..4
+  bool autoTick = true;    // false: the tick timer never starts (tests call RunTick)
+  // Runs a modal dialog; empty: QDialog::exec. Tests answer dialogs with it.
+  std::function<int(QDialog&)> runDialog;
+  // Pauses of the animations; empty: the view's own (real) pauses.
+  std::function<void(int ms)> pause;
+  // Where sounds go; empty: the sound effects.
+  std::function<void(GameSound)> playSound;
+  // Print the time to the first shown table on standard error.
+  bool reportStartup = false;
+  std::chrono::steady_clock::time_point startedAt = std::chrono::steady_clock::now();
+};
+
+inline constexpr int kTickMs = 100;
+
+class MainWindow : public QMainWindow, private AppUiHost {
+  Q_OBJECT
+ public:
+  explicit MainWindow(MainWindowConfig config, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Loads the table (or builds the first-run table), shows the window, draws
+  // the table (the first run asks for a table here) and shows the splash.
+  void Start();
+  // One tick of the game timer.
+  void RunTick();
+  void SetZoom(int zoom);
+  void OpenHelp(const QString& anchor);
+  // Brings the window forward (a second start of the program asks for this).
+  void RaiseWindow();
+
+  TableRecord& Table() { return table_; }
+  SessionState& Session() { return session_; }
+  TableWidget* TableArea() { return tableWidget_; }
+  BetPopupList* BetPopup() { return popup_; }
+  HelpWindow* Help() { return help_; }
+  const QTimer& TickTimer() const { return tickTimer_; }
+  LoadStatus StartStatus() const { return startStatus_; }
+  int Zoom() const { return tableWidget_->Zoom(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // AppUiHost
+  void PlaySoundEffect(GameSound sound) override;
+  int RunDialog(QDialog& dialog) override;
+  DialogContext MakeDialogContext(TableRecord& table) override;
+  QWidget* DialogParent() override { return this; }
+  void ShowBetPopupList(const BetPopupState& popup) override;
+  void CloseBetPopupList() override;
+
+  void BuildMenus();
+  QAction* AddCommand(QMenu* menu, const QString& text, const char* name,
+                      std::function<void()> command);
+  void OnStylus(StylusEvent event, int x, int y);
+  void OnKey(int key, bool down);
+  void OnPainted();
+  void OnPopupCommit(int row);
+  void OnPopupDismiss(int focusButton);
+  void DismissPopupIfOpen();
+
+  // Shows the back buffer when its visible part changed since the last time.
+  void Present();
+  // A whole-table paint, run as soon as no dialog, popup or handler is busy
+  // (after a dialog or the popup closed, as an uncovered window repaints).
+  void RequestTablePaint();
+  void RunPendingTablePaint();
+  bool CanRunGame() const;
+
+  template <typename Dialog>
+  void RunSettingsDialog();
+  void NewTableCommand();
+  void AboutCommand();
+  void ToggleNames(bool on);
+  void ToggleAmounts(bool on);
+
+  MainWindowConfig config_;
+  TableRecord table_{};
+  SessionState session_;
+  Rng rng_;
+  TableView view_;
+  AppTableUi ui_;
+  TableWidget* tableWidget_ = nullptr;
+  QTimer tickTimer_;
+  SoundPlayer sound_;
+  QPointer<HelpWindow> help_;
+  QPointer<BetPopupList> popup_;
+  QList<QAction*> zoomActions_;
+  QImage shown_;                // the visible part as last presented
+  LoadStatus startStatus_ = LoadStatus::Missing;
+  int handlerDepth_ = 0;        // > 0 while the game is inside a handler
+  bool tablePaintPending_ = false;
+  bool firstPaintSeen_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace qf

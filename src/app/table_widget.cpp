@@ -1,0 +1,100 @@
+#include "app/table_widget.h"
+
+#include <cmath>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "flow/table_geometry.h"
+#include "flow/table_input.h"
+
+namespace qf {
+
+int TableKeyFor(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyAction;
+    case Qt::Key_1: return KeyDigit1;
+    case Qt::Key_2: return KeyDigit2;
+    case Qt::Key_3: return KeyDigit3;
+    default: return KeyNone;
+  }
+}
+
+TableWidget::TableWidget(const QImage& backBuffer, int zoom, QWidget* parent)
+    : QWidget(parent), backBuffer_(backBuffer) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  SetZoom(zoom);
+}
+
+void TableWidget::SetZoom(int zoom) {
+  zoom_ = zoom;
+  setFixedSize(kTableWidth * zoom_, kTableHeight * zoom_);
+  update();
+}
+
+void TableWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // Only the exposed part is scaled: source rectangle in table pixels.
+  const QRect exposed = event->rect();
+  const QRect source(exposed.left() / zoom_, exposed.top() / zoom_,
+                     exposed.width() / zoom_ + 2, exposed.height() / zoom_ + 2);
+  const QRect clipped = source.intersected(QRect(0, 0, kTableWidth, kTableHeight));
+  painter.drawImage(QRect(clipped.topLeft() * zoom_, clipped.size() * zoom_), backBuffer_, clipped);
+  if (handlers_.painted) handlers_.painted();
+}
+
+void TableWidget::SendStylus(StylusEvent event, const QPointF& position) {
+  if (!handlers_.stylus) return;
+  const int x = static_cast<int>(std::floor(position.x() / zoom_));
+  const int y = static_cast<int>(std::floor(position.y() / zoom_));
+  handlers_.stylus(event, x, y);
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  SendStylus(StylusEvent::Down, event->position());
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  SendStylus(StylusEvent::Move, event->position());
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  SendStylus(StylusEvent::Up, event->position());
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+  const int key = TableKeyFor(event->key());
+  if (key == KeyNone || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (event->isAutoRepeat()) return;
+  keysDown_.insert(key);
+  if (handlers_.key) handlers_.key(key, true);
+}
+
+void TableWidget::keyReleaseEvent(QKeyEvent* event) {
+  const int key = TableKeyFor(event->key());
+  if (key == KeyNone || event->isAutoRepeat()) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  if (keysDown_.erase(key) == 0) return;
+  if (handlers_.key) handlers_.key(key, false);
+}
+
+void TableWidget::focusOutEvent(QFocusEvent* event) {
+  keysDown_.clear();
+  QWidget::focusOutEvent(event);
+}
+
+}  // namespace qf
