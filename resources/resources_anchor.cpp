@@ -1,2 +1,4 @@
-// Gives the resource library an object file of its own.
-namespace qf { int ResourcesAnchor() { return 0; } }
+// The resource library's own object file; the resources themselves come from quillfern.qrc.
+namespace qf {
+int ResourcesAnchor() { return 0; }
+}  // namespace qf
