@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "engine/betting.h"
+#include "engine/deck.h"
 #include "engine/table_defaults.h"
 #include "engine/table_record.h"
 #include "engine/turn.h"
+#include "flow/driver.h"
 #include "flow/session.h"
 #include "flow/table_ui.h"
 
@@ -142,6 +144,41 @@ inline bool SameBytes(const TableRecord& a, const TableRecord& b) {
 inline Turn PeekTurn(const TableRecord& table) {
   TableRecord copy = table;
   return NextTurn(copy);
+}
+
+// Plays the hand on with every seat calling or checking (no computer
+// decisions, so the course is fixed) until stop(table, turn) holds; false if it never does.
+template <typename Stop>
+bool CallAlongUntil(TableRecord& table, SessionState& session, TableUi& ui, Rng& rng, Stop stop) {
+  for (int step = 0; step < 200; ++step) {
+    const Turn turn = PeekTurn(table);
+    if (stop(table, turn)) return true;
+    switch (turn.code) {
+      case TurnNewHand:
+        NewHand(table, rng);
+        table.cardsDealt = table.holeCards;
+        break;
+      case TurnForcedBet:
+        PostForcedBet(table, ui, turn.seat);
+        break;
+      case TurnDeal:
+        DealStep(table, session, ui);
+        break;
+      case TurnAct:
+        PlayChips(table, ui, turn.seat, turn.amount, 0);
+        break;
+      default:
+        return false;
+    }
+  }
+  return false;
+}
+
+// Seat 0 to act holding this many cards (holeCards before the flop, + 3 on the flop).
+inline auto SeatZeroActsWith(int cards) {
+  return [cards](const TableRecord& table, const Turn& turn) {
+    return turn.code == TurnAct && turn.seat == 0 && table.players[0].cardsSeen == cards;
+  };
 }
 
 }  // namespace qf::testing
