@@ -128,8 +128,9 @@ TEST(Payout, RakeIsTakenFromEveryStakeBeforeThePots) {
 }
 
 TEST(Payout, StakeNoLiveSeatReachedGoesBackToItsSeat) {
-  // Seat 0 bet 100 and folded; seat 1 is live with 40 in the pot.
-  TableSetup setup = TableSetup().Seat(0, 100).Seat(1, 0).Seat(2, 100).Seat(5, 100, KindInactive);
+  // Seat 0 bet 100 and folded; seat 1 is live with 40 in the pot. Rake 10%.
+  TableSetup setup =
+      TableSetup().Seat(0, 100).Seat(1, 0).Seat(2, 100).Seat(5, 100, KindInactive).Rake(10);
   TableRecord table = Showdown(setup, {{0, 100}, {1, 40}, {2, 10}});
   FoldSeat(table, 0);
   FoldSeat(table, 2);
@@ -138,12 +139,13 @@ TEST(Payout, StakeNoLiveSeatReachedGoesBackToItsSeat) {
   EXPECT_EQ(NextTurn(table).code, TurnLastStanding);
 
   PayShowdown(table);
-  EXPECT_EQ(table.players[1].winnings, 90u);
-  EXPECT_EQ(table.players[0].chips, 160u);
-  EXPECT_EQ(table.players[5].chips, 130u);
+  EXPECT_EQ(table.players[1].winnings, 36u + 36u + 9u);
+  EXPECT_EQ(table.players[0].chips, 154u);  // 90 after rake, 36 of it called
+  EXPECT_EQ(table.players[5].chips, 130u);  // back untouched, without rake
+  EXPECT_EQ(table.players[5].rakePaid, 0u);
   EXPECT_EQ(table.players[0].handsPlayed, 1);
   EXPECT_EQ(table.players[0].handsWon, 0);
-  EXPECT_EQ(ChipsOnTable(table), before);
+  EXPECT_EQ(ChipsOnTable(table) + test::RakeTaken(table), before);
 
   // Nobody live holds a stake: the hand's end hands every stake back.
   TableRecord empty = Showdown(setup, {{0, 30}, {2, 20}});
