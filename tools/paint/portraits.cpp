@@ -23,6 +23,7 @@ struct Character {
   bool earrings = false;
   Rgb extra{0, 0, 0};  // hat, cap or tie colour
   double faceRx = 4.6, faceRy = 5.6;
+  Rgb frames{44, 40, 48};  // glasses
 };
 
 const std::array<Character, 10>& Characters() {
@@ -47,7 +48,7 @@ const std::array<Character, 10>& Characters() {
        Collar::kZip, false, false, true, {200, 200, 210}, 4.3, 5.6},
       // 6: grandmother, grey hair in a bun, glasses, purple cardigan.
       {{248, 210, 186}, {214, 214, 222}, {124, 60, 150}, HairStyle::kBun, Eyewear::kGlasses,
-       Collar::kNecklace, false, false, false, {240, 240, 240}, 4.5, 5.4},
+       Collar::kNecklace, false, false, false, {240, 240, 240}, 4.5, 5.4, {176, 112, 30}},
       // 7: bearded man with red hair, orange shirt.
       {{240, 196, 160}, {190, 80, 30}, {226, 120, 30}, HairStyle::kSpiky, Eyewear::kNone,
        Collar::kVNeck, true, false, false, {0, 0, 0}, 4.8, 5.7},
@@ -218,13 +219,14 @@ void DrawBeard(Canvas& c, const Character& ch) {
 void DrawFace(Canvas& c, const Character& ch, int level) {
   Rgb brow = ch.style == HairStyle::kBald ? ch.hair.Scaled(0.7) : ch.hair.Scaled(0.8);
   if (ch.style == HairStyle::kMohawk) brow = kInk;
-  // Brows: worried at 0, flat at 1..3, raised from 4.
+  // Brows: worried at 0, flat at 1..3, raised from 4; a row higher over glasses.
+  int by = ch.eyewear == Eyewear::kGlasses ? 6 : 7;
   if (level == 0) {
-    c.Set(7, 7, brow), c.Set(8, 6, brow), c.Set(11, 6, brow), c.Set(12, 7, brow);
+    c.Set(7, by, brow), c.Set(8, by - 1, brow), c.Set(11, by - 1, brow), c.Set(12, by, brow);
   } else if (level <= 3) {
-    c.HLine(7, 8, 7, brow), c.HLine(11, 12, 7, brow);
+    c.HLine(7, 8, by, brow), c.HLine(11, 12, by, brow);
   } else {
-    c.HLine(7, 8, 6, brow), c.HLine(11, 12, 6, brow);
+    c.HLine(7, 8, by - 1, brow), c.HLine(11, 12, by - 1, brow);
   }
   // Eyes: open dots, closed happy arcs from level 5.
   bool happyEyes = level >= 5;
@@ -241,11 +243,12 @@ void DrawFace(Canvas& c, const Character& ch, int level) {
       c.Set(7, 9, {250, 250, 250}), c.Set(12, 9, {250, 250, 250});
     }
     if (ch.eyewear == Eyewear::kGlasses) {
-      Rgb g{60, 60, 70};
-      c.HLine(6, 13, 8, g);
-      c.Set(6, 9, g), c.Set(9, 9, g), c.Set(10, 9, g), c.Set(13, 9, g);
-      c.HLine(6, 9, 10, g), c.HLine(10, 13, 10, g);
-      if (!happyEyes) c.Set(7, 9, ch.skin), c.Set(12, 9, ch.skin);
+      // Round rims with a bridge; the eyes show through the lenses.
+      Rgb g = ch.frames;
+      c.HLine(7, 8, 7, g), c.HLine(11, 12, 7, g);
+      c.VLine(6, 8, 9, g), c.VLine(13, 8, 9, g);
+      c.HLine(9, 10, 8, g);
+      c.HLine(7, 8, 10, g), c.HLine(11, 12, 10, g);
     }
   }
   // Nose.

@@ -7,7 +7,7 @@ namespace qf::paint {
 namespace {
 using Rows = std::vector<std::string_view>;
 const Rows kSpade = {"  #  ", " ### ", "#####", "#####", "  #  ", " ### "};
-const Rows kClub = {" ### ", " ### ", "#####", "## ##", "  #  ", " ### "};
+const Rows kClub = {" ### ", " ### ", "# # #", "#####", "  #  ", " ### "};
 const Rows kDiamond = {"  #  ", " ### ", "#####", "#####", " ### ", "  #  "};
 const Rows kHeart = {" # # ", "#####", "#####", "#####", " ### ", "  #  "};
 
@@ -35,11 +35,12 @@ bool InHeart(double u, double v) {
 bool InShape(int suit, double u, double v) {
   switch (suit) {
     case 0:  // spade: a heart upside down on a flared stem
-      return InHeart(u, -(v - 0.25) * 1.05) ||
-             InTriangle(u, v, 0, 0.2, -0.42, 1.0, 0.42, 1.0);
+      return InHeart(u, -(1.2516 * v + 0.2516)) ||
+             InTriangle(u, v, 0, 0.15, -0.4, 1.0, 0.4, 1.0);
     case 1:  // club: three balls on a flared stem
-      return InCircle(u, v, 0, -0.5, 0.42) || InCircle(u, v, -0.5, 0.14, 0.42) ||
-             InCircle(u, v, 0.5, 0.14, 0.42) || InTriangle(u, v, 0, -0.1, -0.4, 1.0, 0.4, 1.0);
+      return InCircle(u, v, 0, -0.55, 0.43) || InCircle(u, v, -0.55, 0.13, 0.43) ||
+             InCircle(u, v, 0.55, 0.13, 0.43) || InCircle(u, v, 0, -0.05, 0.2) ||
+             InTriangle(u, v, 0, 0.0, -0.34, 1.0, 0.34, 1.0);
     case 2:  // diamond
       return std::abs(u) / 0.78 + std::abs(v) <= 1.0;
     default:
