@@ -1,0 +1,123 @@
+#include "sim/bench_command.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "sim/command_options.h"
+#include "sim/play_report.h"
+
+namespace qf {
+
+const char kBenchHelp[] =
+    "usage: quillfern-sim bench\n"
+    "\n"
+    "Plays a fixed, seeded set of hands through the game's hand driver: 10-seat\n"
+    "Texas fixed limit, 10-seat Texas no limit, 6-seat Omaha pot limit, 10-seat\n"
+    "Omaha spread limit, a 7-seat Texas table with antes, and a 4-seat tournament.\n"
+    "Prints a line per run, then the signature (64-bit FNV-1a over the final\n"
+    "table records, in hex) and the time taken. The signature changes exactly\n"
+    "when the game's behaviour changes.\n"
+    "\n"
+    "  --help   this text\n";
+
+namespace {
+
+SimConfig Run(uint8_t holeCards, std::vector<uint32_t> kinds, uint8_t structure, uint64_t hands,
+              uint64_t seed) {
+  SimConfig config;
+  config.holeCards = holeCards;
+  config.kinds = std::move(kinds);
+  config.structure = structure;
+  config.hands = hands;
+  config.seed = seed;
+  return config;
+}
+
+const std::vector<uint32_t> kTenSeats = {KindSmart,    KindTight,    KindLoose,   KindStupid,
+                                         KindParanoid, KindBluffing, KindErratic, KindSmart,
+                                         KindTight,    KindLoose};
+const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose,  KindStupid,
+                                           KindParanoid, KindBluffing, KindErratic};
+
+}  // namespace
+
+std::vector<SimConfig> BenchRuns() {
+  std::vector<SimConfig> runs;
+  runs.push_back(Run(kTexasHoleCards, kTenSeats, StructureFixed, 4000, 1));
+  runs.push_back(Run(kTexasHoleCards, kTenSeats, StructureNoLimit, 4000, 2));
+  runs.push_back(Run(kOmahaHoleCards,
+                     {KindSmart, KindLoose, KindBluffing, KindTight, KindErratic, KindParanoid},
+                     StructurePotLimit, 2000, 3));
+  runs.push_back(Run(kOmahaHoleCards, kTenSeats, StructureSpread, 1000, 4));
+
+  SimConfig ante = Run(kTexasHoleCards, kSevenKinds, StructureFixedThreeTier, 3000, 5);
+  ante.ante = true;
+  ante.rakePercent = 10;
+  ante.raiseCap = 0;
+  ante.baseBet = 5;
+  runs.push_back(ante);
+
+  SimConfig tournament = Run(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic},
+                             StructureSpreadWide, 20000, 6);
+  tournament.tournament = true;
+  tournament.rebuy = false;
+  tournament.progressive = true;
+  runs.push_back(tournament);
+  return runs;
+}
+
+BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out) {
+  BenchOutcome outcome;
+  outcome.signature = kFnvOffsetBasis;
+  for (const SimConfig& config : runs) {
+    SimResult result = RunSimulation(config, nullptr);
+    outcome.signature = Fnv1a(&result.table, sizeof result.table, outcome.signature);
+    outcome.hands += result.hands;
+    outcome.seconds += result.seconds;
+    if (!result.stalled.empty() && outcome.stalled.empty()) outcome.stalled = result.stalled;
+    if (out != nullptr) {
+      char line[96];
+      std::snprintf(line, sizeof line, ": %llu hands, %.0f hands/s\n",
+                    static_cast<unsigned long long>(result.hands),
+                    result.seconds > 0 ? static_cast<double>(result.hands) / result.seconds : 0.0);
+      *out << DescribeTable(config) << line;
+    }
+  }
+  return outcome;
+}
+
+int RunBenchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  OptionReader reader(args);
+  bool help = false;
+  while (std::optional<std::string> name = reader.Next()) {
+    if (*name == "--help") {
+      help = reader.Flag();
+    } else {
+      reader.Fail("unknown option " + *name);
+    }
+  }
+  if (reader.Failed()) {
+    err << "quillfern-sim bench: " << reader.Error() << "\n"
+        << "Try 'quillfern-sim bench --help'.\n";
+    return 2;
+  }
+  if (help) {
+    out << kBenchHelp;
+    return 0;
+  }
+  BenchOutcome outcome = RunBench(BenchRuns(), &out);
+  char line[160];
+  std::snprintf(line, sizeof line,
+                "signature %016llx\n%llu hands in %.2f s: %.0f hands per second\n",
+                static_cast<unsigned long long>(outcome.signature),
+                static_cast<unsigned long long>(outcome.hands), outcome.seconds,
+                outcome.seconds > 0 ? static_cast<double>(outcome.hands) / outcome.seconds : 0.0);
+  out << line;
+  if (!outcome.stalled.empty()) {
+    err << "quillfern-sim bench: a run stopped: " << outcome.stalled << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace qf
