@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow, private AppUiHost {
 
   TableRecord& Table() { return table_; }
   SessionState& Session() { return session_; }
+  TableUi& Ui() { return ui_; }
+  const QImage& BackBuffer() const { return view_.BackBuffer(); }
   TableWidget* TableArea() { return tableWidget_; }
   BetPopupList* BetPopup() { return popup_; }
   HelpWindow* Help() { return help_; }

@@ -1,0 +1,170 @@
+// Menu commands, the label toggles, the zoom, the questions, and ticks held
+// while a dialog is open.
+#include <QMenuBar>
+
+#include "game_harness.h"
+
+namespace qf::apptest {
+namespace {
+
+QImage Shown(GameHarness& game) { return game.window->TableArea()->grab().toImage(); }
+
+TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  auto* names = game.window->findChild<QAction*>("actionNames");
+  auto* amounts = game.window->findChild<QAction*>("actionAmounts");
+  ASSERT_TRUE(names && amounts);
+  EXPECT_FALSE(names->isChecked());
+  EXPECT_FALSE(amounts->isChecked());
+
+  const QImage plain = Shown(game);
+  game.Trigger("actionNames");
+  EXPECT_TRUE(game.Session().showNames);
+  EXPECT_TRUE(names->isChecked());
+  const QImage withNames = Shown(game);
+  EXPECT_NE(withNames, plain);
+
+  game.Trigger("actionAmounts");
+  EXPECT_TRUE(game.Session().showAmounts);
+  EXPECT_TRUE(game.Session().showNames);
+  const QImage withBoth = Shown(game);
+  EXPECT_NE(withBoth, withNames);
+
+  game.Trigger("actionNames");
+  EXPECT_FALSE(game.Session().showNames);
+  EXPECT_FALSE(names->isChecked());
+  EXPECT_TRUE(game.Session().showAmounts);
+  EXPECT_NE(Shown(game), withBoth);
+}
+
+TEST(Commands, EveryMenuDialogRunsAndPlayGoesOnFromWhereItStood) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  const QByteArray before = RecordBytes(game.Table());
+  for (const char* action :
+       {"actionEditPlayers", "actionEditGame", "actionPreferences", "actionStats", "actionAbout"})
+    game.Trigger(action);
+  EXPECT_EQ(game.dialogs,
+            (std::vector<std::string>{"qf::PlayerSettingsDialog", "qf::BettingDialog",
+                                      "qf::PreferencesDialog", "qf::GameStatsDialog",
+                                      "qf::AboutDialog"}));
+  EXPECT_EQ(RecordBytes(game.Table()), before);
+  // After the repaint the player's buttons are there again.
+  EXPECT_EQ(game.Label(3), "Fold");
+
+  game.Trigger("actionHelp");
+  ASSERT_NE(game.window->Help(), nullptr);
+  EXPECT_TRUE(game.window->Help()->isVisible());
+  EXPECT_EQ(game.window->Help()->windowModality(), Qt::NonModal);
+  EXPECT_FALSE(game.window->Help()->toPlainText().isEmpty());
+}
+
+TEST(Commands, NewTableStartsANewHandAndCancelLeavesTheHandAlone) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  const QByteArray before = RecordBytes(game.Table());
+
+  game.answer = [](QDialog& dialog) {
+    if (auto* newTable = qobject_cast<NewTableDialog*>(&dialog)) newTable->CancelButton()->click();
+    return dialog.result();
+  };
+  game.Trigger("actionNewTable");
+  EXPECT_EQ(RecordBytes(game.Table()), before);
+
+  game.answer = nullptr;
+  game.Trigger("actionNewTable");
+  EXPECT_EQ(game.Next().code, TurnForcedBet);  // a fresh hand, blinds due
+  for (const PlayerRecord& player : game.Table().players) EXPECT_EQ(player.inPot, 0u);
+}
+
+TEST(Commands, TheViewMenuChangesTheZoomAndTapsFollowIt) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindHuman}));
+  game.Start(1);
+  EXPECT_EQ(game.window->TableArea()->size(), QSize(240, 269));
+  game.Trigger("actionZoom3");
+  EXPECT_EQ(game.window->Zoom(), 3);
+  EXPECT_EQ(game.window->TableArea()->size(), QSize(720, 807));
+  EXPECT_TRUE(game.window->findChild<QAction*>("actionZoom3")->isChecked());
+  EXPECT_FALSE(game.window->findChild<QAction*>("actionZoom1")->isChecked());
+
+  ASSERT_TRUE(game.TickToPlayer());
+  const int seat = game.Next().seat;
+  game.TapButton(3);
+  EXPECT_TRUE(IsOut(game.Table(), seat));
+}
+
+TEST(Commands, CtrlQSavesAndCloses) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  const QByteArray atExit = RecordBytes(game.Table());
+  game.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(game.window.get()));
+  QTest::keyClick(game.window.get(), Qt::Key_Q, Qt::ControlModifier);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(game.window->isVisible());
+  EXPECT_FALSE(game.window->TickTimer().isActive());
+  EXPECT_EQ(FileBytes(game.dataFile), atExit);
+}
+
+TEST(Questions, AskConfirmationShowsLatin1TextsAndReturnsTheButtonChosen) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart}));
+  game.Start();
+  QString shown;
+  QStringList buttons;
+  game.answer = [&](QDialog& dialog) {
+    auto* question = qobject_cast<ConfirmationDialog*>(&dialog);
+    if (question == nullptr) return 0;
+    shown = question->MessageLabel()->text();
+    for (int i = 1; i <= 3; ++i)
+      if (QPushButton* button = question->Button(i)) buttons << button->text();
+    question->Button(2)->click();
+    return dialog.result();
+  };
+  const int answer = game.window->Ui().AskConfirmation(
+      "Zo\xEB is out of cash.", {"Get Cash", "Dismiss from Table"});
+  EXPECT_EQ(answer, 2);
+  EXPECT_EQ(shown, QString::fromUtf8("Zo\u00EB is out of cash."));
+  EXPECT_EQ(buttons, (QStringList{"Get Cash", "Dismiss from Table"}));
+}
+
+TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
+  GameHarness game;
+  game.autoTick = true;
+  game.realDialogs = true;
+  game.WriteTable(MakeTable({KindSmart, KindTight, KindLoose, KindSmart, KindTight, KindLoose}));
+  game.Start();
+  const QByteArray atStart = RecordBytes(game.Table());
+  // The first paint starts the 100 ms timer, and the computers play.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != atStart; }, 3000));
+  EXPECT_TRUE(game.window->TickTimer().isActive());
+  EXPECT_EQ(game.window->TickTimer().interval(), 100);
+
+  bool heldStill = false;
+  bool sawDialog = false;
+  QTimer::singleShot(0, [&] {
+    sawDialog = QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+    const QByteArray under = RecordBytes(game.Table());
+    QTest::qWait(600);
+    heldStill = RecordBytes(game.Table()) == under;
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+  game.Trigger("actionPreferences");
+  EXPECT_TRUE(sawDialog);
+  EXPECT_TRUE(heldStill);
+  const QByteArray after = RecordBytes(game.Table());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 3000));
+}
+
+}  // namespace
+}  // namespace qf::apptest

@@ -1,0 +1,204 @@
+// Start-up, the first-run table, the saved table and the command line.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QSignalSpy>
+
+#include "app/command_line.h"
+#include "app/data_file.h"
+#include "app/single_instance.h"
+#include "app/zoom.h"
+#include "game_harness.h"
+
+namespace qf::apptest {
+namespace {
+
+TEST(FirstRun, AsksForATableBuildsItAndShowsTheSplash) {
+  GameHarness game;
+  game.Start();
+  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Missing);
+  // The first-run table has nobody seated, so the New Table dialog comes
+  // first; the defaults then show the splash.
+  ASSERT_GE(game.dialogs.size(), 2u);
+  EXPECT_EQ(game.dialogs[0], "qf::NewTableDialog");
+  EXPECT_EQ(game.dialogs[1], "qf::AboutDialog");
+  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
+  EXPECT_EQ(game.Table().players[0].kind, KindHuman);
+  int inPlay = 0;
+  for (const PlayerRecord& player : game.Table().players) inPlay += player.kind != KindInactive;
+  EXPECT_GE(inPlay, 2);
+  EXPECT_EQ(game.window->windowTitle(), "Quillfern");
+  // Play starts: blinds are posted and the deal waits for "Deal" ("Confirm
+  // Deal" is on in a new table).
+  ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
+  game.TapButton(1);
+  EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
+  game.Close();
+  EXPECT_EQ(FileBytes(game.dataFile).size(), static_cast<int>(sizeof(TableRecord)));
+}
+
+TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  ASSERT_EQ(game.Next().code, TurnAct);
+  const QByteArray atExit = RecordBytes(game.Table());
+  game.Close();
+  EXPECT_EQ(FileBytes(game.dataFile), atExit);
+
+  game.Start();
+  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Loaded);
+  EXPECT_EQ(RecordBytes(game.Table()), atExit);
+  // The player's turn is still there, with its buttons.
+  EXPECT_EQ(game.Next().code, TurnAct);
+  EXPECT_EQ(game.Next().seat, 0);
+  game.Tick();
+  EXPECT_FALSE(game.Label(1).empty());
+  EXPECT_EQ(game.Label(3), "Fold");
+  EXPECT_EQ(RecordBytes(game.Table()), atExit);  // waiting for the player changes nothing
+}
+
+TEST(SavedTable, AVisitorTableIsNotSaved) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart}));
+  const QByteArray before = FileBytes(game.dataFile);
+  game.Start();
+  // New Table.., tick "Visitor" (its notice closed at once), Go.
+  game.answer = [](QDialog& dialog) {
+    auto* newTable = qobject_cast<NewTableDialog*>(&dialog);
+    if (newTable == nullptr) return 0;
+    QTimer::singleShot(0, [] {
+      if (QWidget* notice = QApplication::activeModalWidget()) notice->close();
+    });
+    newTable->VisitorBox()->click();
+    newTable->GoButton()->click();
+    return dialog.result();
+  };
+  game.Trigger("actionNewTable");
+  EXPECT_TRUE(game.Session().visitorMode);
+  game.TickToPlayer();
+  game.Close();
+  EXPECT_EQ(FileBytes(game.dataFile), before);
+
+  game.answer = nullptr;
+  game.Start();
+  EXPECT_FALSE(game.Session().visitorMode);
+}
+
+TEST(SavedTable, ARejectedFileIsKeptAsideAndTheFirstRunTableUsed) {
+  GameHarness game;
+  {
+    QFile bad(game.dataFile);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(100, 'x'));
+  }
+  game.Start();
+  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Rejected);
+  EXPECT_EQ(FileBytes(game.dataFile + ".rejected"), QByteArray(100, 'x'));
+  EXPECT_EQ(game.dialogs.front(), "qf::NewTableDialog");
+  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
+  const QByteArray atExit = RecordBytes(game.Table());
+  game.Close();
+  EXPECT_EQ(FileBytes(game.dataFile), atExit);
+}
+
+TEST(SavedTable, TheFolderIsCreatedAndTheDefaultPathFollowsXdg) {
+  GameHarness game;
+  const QString nested = game.dir.path() + "/a/b/Quillfern.dat";
+  TableRecord table = MakeTable({KindHuman, KindSmart});
+  EXPECT_TRUE(SaveTableFile(nested, table));
+  EXPECT_EQ(FileBytes(nested), RecordBytes(table));
+
+  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", "/tmp/xdg-test");
+  EXPECT_EQ(DefaultDataFilePath(), "/tmp/xdg-test/quillfern/Quillfern.dat");
+  qputenv("XDG_DATA_HOME", "relative/path");
+  EXPECT_EQ(DefaultDataFilePath(), QDir::homePath() + "/.local/share/quillfern/Quillfern.dat");
+  qunsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(DefaultDataFilePath(), QDir::homePath() + "/.local/share/quillfern/Quillfern.dat");
+  if (!saved.isNull()) qputenv("XDG_DATA_HOME", saved);
+}
+
+TEST(CommandLine, ReadsTheOptionsAndRefusesBadValues) {
+  CommandLine line = ParseCommandLine(
+      {"quillfern", "--data-file", "/tmp/t.dat", "--seed", "42", "--zoom", "3"}, "1.0.0");
+  EXPECT_FALSE(line.exitNow);
+  EXPECT_EQ(line.dataFile, "/tmp/t.dat");
+  ASSERT_TRUE(line.seed.has_value());
+  EXPECT_EQ(*line.seed, 42u);
+  ASSERT_TRUE(line.zoom.has_value());
+  EXPECT_EQ(*line.zoom, 3);
+
+  line = ParseCommandLine({"quillfern"}, "1.0.0");
+  EXPECT_FALSE(line.exitNow);
+  EXPECT_TRUE(line.dataFile.isEmpty());
+  EXPECT_FALSE(line.seed.has_value());
+  EXPECT_FALSE(line.zoom.has_value());
+
+  for (const QStringList& bad : {QStringList{"quillfern", "--zoom", "5"},
+                                 QStringList{"quillfern", "--zoom", "0"},
+                                 QStringList{"quillfern", "--seed", "lots"},
+                                 QStringList{"quillfern", "--frobnicate"},
+                                 QStringList{"quillfern", "extra"}}) {
+    line = ParseCommandLine(bad, "1.0.0");
+    EXPECT_TRUE(line.exitNow) << bad.join(' ').toStdString();
+    EXPECT_NE(line.exitCode, 0);
+  }
+
+  line = ParseCommandLine({"quillfern", "--help"}, "1.0.0");
+  EXPECT_TRUE(line.exitNow);
+  EXPECT_EQ(line.exitCode, 0);
+  EXPECT_TRUE(line.message.contains("--data-file"));
+  line = ParseCommandLine({"quillfern", "--version"}, "1.0.0");
+  EXPECT_EQ(line.exitCode, 0);
+  EXPECT_TRUE(line.message.contains("1.0.0"));
+}
+
+TEST(Zoom, TheLargestFactorThatFitsTheScreen) {
+  EXPECT_EQ(DefaultZoom(QSize(800, 600)), 1);
+  EXPECT_EQ(DefaultZoom(QSize(1366, 728)), 2);
+  EXPECT_EQ(DefaultZoom(QSize(1920, 1040)), 3);
+  EXPECT_EQ(DefaultZoom(QSize(2560, 1400)), 4);
+  EXPECT_EQ(DefaultZoom(QSize(3840, 2100)), 4);
+}
+
+QString UniqueInstanceName() {
+  return QString("quillfern-test-%1-%2")
+      .arg(QCoreApplication::applicationPid())
+      .arg(QDateTime::currentMSecsSinceEpoch());
+}
+
+TEST(SingleInstance, ASecondStartAsksTheFirstToRaiseItsWindow) {
+  const QString name = UniqueInstanceName();
+  SingleInstance first(name);
+  ASSERT_TRUE(first.Claim());
+  QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+  SingleInstance second(name);
+  EXPECT_FALSE(second.Claim());
+  EXPECT_TRUE(raised.wait(2000));
+}
+
+TEST(SingleInstance, AStaleSocketLeftByACrashDoesNotBlockTheStart) {
+  const QString name = UniqueInstanceName();
+  const QByteArray path = QFile::encodeName(QDir::tempPath() + "/" + name);
+  // A socket file nobody listens on, as a crashed copy leaves it.
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(fd);
+  ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+
+  SingleInstance instance(name);
+  EXPECT_TRUE(instance.Claim());
+  SingleInstance later(name);
+  EXPECT_FALSE(later.Claim());
+}
+
+}  // namespace
+}  // namespace qf::apptest
