@@ -1,10 +1,46 @@
 #include "engine/evaluate.h"
 
 #include <algorithm>
+#include <bit>
 
+#include "engine/cards.h"
 #include "engine/evaluate_rules.h"
+#include "engine/evaluate_tables.h"
 
 namespace qf {
+namespace {
+
+const EvaluatorTables& Tables() {
+  static const EvaluatorTables tables;
+  return tables;
+}
+
+// Hands of eight or nine cards: rank counts through the value rules.
+uint32_t RankValueFromCounts(const uint8_t* cards, int n) {
+  RankCounts counts{};
+  for (int i = 0; i < n; ++i) counts[(cards[i] - 1) % 13] += 1;
+  return RankCountValue(counts);
+}
+
+// Any Omaha hand holding a code outside 1..52 is valued five cards at a time.
+uint32_t EvaluateOmahaOneByOne(const uint8_t* cards) {
+  uint32_t best = 0;
+  for (int a = 0; a < 4; ++a) {
+    for (int b = a + 1; b < 4; ++b) {
+      for (int x = 4; x < 9; ++x) {
+        for (int y = x + 1; y < 9; ++y) {
+          for (int z = y + 1; z < 9; ++z) {
+            const uint8_t hand[5] = {cards[a], cards[b], cards[x], cards[y], cards[z]};
+            best = std::max(best, EvaluateHand(hand, 5));
+          }
+        }
+      }
+    }
+  }
+  return best;
+}
+
+}  // namespace
 
 const char* CategoryName(uint32_t category) {
   static constexpr const char* kNames[] = {"High Card", "Pair",    "2 Pair", "Trips",  "Straight",
@@ -14,32 +50,86 @@ const char* CategoryName(uint32_t category) {
 
 uint32_t EvaluateHand(const uint8_t* cards, int n) {
   if (n < 2 || n > 9) return 0;
-  RankCounts counts{};
-  unsigned suitBits[4] = {};
-  int suitCounts[4] = {};
+  const EvaluatorTables& t = Tables();
+  uint64_t sums = kSuitCounterBias;
+  uint64_t suitRankBits = 0;
   for (int i = 0; i < n; ++i) {
-    int code = cards[i] - 1;
-    counts[code % 13] += 1;
-    suitBits[code / 13] |= 1u << (code % 13);
-    suitCounts[code / 13] += 1;
+    const EvaluatorCard& card = t.Card(cards[i]);
+    sums += card.key;
+    suitRankBits |= card.suitRankBit;
   }
-  uint32_t value = RankCountValue(counts);
-  for (int suit = 0; suit < 4; ++suit) {
-    if (suitCounts[suit] >= 5) value = std::max(value, SuitedValue(suitBits[suit]));
+  uint32_t flushValue = 0;
+  if (sums & (kFlushBits | kBadCardBits)) [[unlikely]] {
+    if (sums & kBadCardBits) return 0;
+    int suit = std::countr_zero(sums & kFlushBits) / 4 - 8;
+    flushValue = t.SuitedValue(static_cast<unsigned>(suitRankBits >> (16 * suit)));
   }
-  return value;
+  uint32_t rankKey = static_cast<uint32_t>(sums);
+  uint32_t rankValue = n == 5                ? t.FiveCardRankValue(rankKey)
+                       : n <= kMaxTableCards ? t.RankValue(rankKey)
+                                             : RankValueFromCounts(cards, n);
+  return std::max(rankValue, flushValue);
 }
 
 uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {
   if (holeCards != 4 || n != 9) return EvaluateHand(cards, n);
-  uint32_t best = 0;
+  const EvaluatorTables& t = Tables();
+  uint64_t holeSums = 0;
+  uint64_t boardSums = 0;
+  for (int i = 0; i < 4; ++i) holeSums += t.Card(cards[i]).key;
+  for (int i = 4; i < 9; ++i) boardSums += t.Card(cards[i]).key;
+  if ((holeSums | boardSums) & kBadCardBits) return EvaluateOmahaOneByOne(cards);
+
+  // Without suits: every two hole cards with every three board cards.
+  uint32_t pairKeys[6];
+  uint32_t tripleKeys[10];
+  int p = 0;
   for (int a = 0; a < 4; ++a) {
     for (int b = a + 1; b < 4; ++b) {
-      for (int x = 4; x < 9; ++x) {
-        for (int y = x + 1; y < 9; ++y) {
-          for (int z = y + 1; z < 9; ++z) {
-            const uint8_t hand[5] = {cards[a], cards[b], cards[x], cards[y], cards[z]};
-            best = std::max(best, EvaluateHand(hand, 5));
+      pairKeys[p++] = static_cast<uint32_t>(t.Card(cards[a]).key + t.Card(cards[b]).key);
+    }
+  }
+  int q = 0;
+  for (int x = 4; x < 9; ++x) {
+    for (int y = x + 1; y < 9; ++y) {
+      for (int z = y + 1; z < 9; ++z) {
+        tripleKeys[q++] = static_cast<uint32_t>(t.Card(cards[x]).key + t.Card(cards[y]).key +
+                                                t.Card(cards[z]).key);
+      }
+    }
+  }
+  uint32_t best = 0;
+  for (uint32_t pairKey : pairKeys) {
+    for (uint32_t tripleKey : tripleKeys) {
+      best = std::max(best, t.FiveCardRankValue(pairKey + tripleKey));
+    }
+  }
+
+  // A flush needs a suit with three board cards and two hole cards; five
+  // board cards leave room for one such suit at most.
+  for (int suit = 0; suit < 4; ++suit) {
+    int shift = 32 + 4 * suit;
+    if (((boardSums >> shift) & 0xf) < 3 || ((holeSums >> shift) & 0xf) < 2) continue;
+    uint8_t hole[4];
+    uint8_t board[5];
+    int holeCount = 0;
+    int boardCount = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (CardSuit(cards[i]) == suit) hole[holeCount++] = cards[i];
+    }
+    for (int i = 4; i < 9; ++i) {
+      if (CardSuit(cards[i]) == suit) board[boardCount++] = cards[i];
+    }
+    for (int a = 0; a < holeCount; ++a) {
+      for (int b = a + 1; b < holeCount; ++b) {
+        unsigned pairBits = (1u << CardRank(hole[a])) | (1u << CardRank(hole[b]));
+        for (int x = 0; x < boardCount; ++x) {
+          for (int y = x + 1; y < boardCount; ++y) {
+            for (int z = y + 1; z < boardCount; ++z) {
+              unsigned bits = pairBits | (1u << CardRank(board[x])) | (1u << CardRank(board[y])) |
+                              (1u << CardRank(board[z]));
+              best = std::max(best, t.SuitedValue(bits));
+            }
           }
         }
       }
