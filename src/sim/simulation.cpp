@@ -10,6 +10,7 @@
 #include "flow/driver.h"
 #include "flow/session.h"
 #include "flow/table_input.h"
+#include "sim/action_tally.h"
 #include "sim/headless_ui.h"
 
 namespace qf {
@@ -25,21 +26,6 @@ constexpr uint64_t kStallTicks = 100000;
 
 int64_t Profit(const PlayerRecord& player) {
   return int64_t{player.balance} + player.chips + player.inPot + player.winnings;
-}
-
-// Counts what the seat that acted on this tick did: a fold puts it out, a
-// bet or raise makes it the last bettor (nothing else on the tick changes
-// that), and otherwise it called when chips moved and checked when none did.
-void CountAction(const PlayerRecord& actor, uint32_t inPotBefore, SeatStats& stats) {
-  if (actor.status == StatusOut || actor.status == StatusFolded) {
-    ++stats.folds;
-  } else if (actor.status == StatusLastBettor) {
-    ++stats.raises;
-  } else if (actor.inPot > inPotBefore) {
-    ++stats.calls;
-  } else {
-    ++stats.checks;
-  }
 }
 
 class ProgressLine {
@@ -129,16 +115,12 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
   ProgressLine line(progress, config.hands);
   const Clock::time_point start = Clock::now();
   uint64_t ticksThisHand = 0;
+  ActionTally tally;
   while (result.hands < config.hands) {
-    // What the tick will find: asking first changes nothing the tick's own
-    // question would not change.
-    const Turn turn = NextTurn(table);
-    const int actor =
-        turn.code == TurnAct && IsComputerKind(table.players[turn.seat].kind) ? turn.seat : -1;
-    const uint32_t inPotBefore = actor >= 0 ? table.players[actor].inPot : 0;
+    tally.Before(table);
     TickGame(table, session, rng, ui);
+    tally.After(table, result.seats);
     ++result.ticks;
-    if (actor >= 0) CountAction(table.players[actor], inPotBefore, result.seats[actor]);
     if (!session.handSettled) {
       if (++ticksThisHand > kStallTicks) {
         result.stalled = "no hand finished in " + std::to_string(kStallTicks) + " ticks";
