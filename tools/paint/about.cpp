@@ -210,21 +210,26 @@ QImage SplashPicture() {
   p.drawText(QRect(0, 20, 240, 56), Qt::AlignCenter, "Quillfern");
   PaintCentredText(p, QRect(0, 76, 240, 16), "Texas and Omaha Poker", SansFont(13, true),
                    QColor(236, 236, 220), false);
-  // A royal flush fanned out, doubled in size.
+  // A royal flush fanned out around a point below the cards, doubled in size.
   const int ranks[5] = {9, 10, 11, 12, 0};
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   for (int i = 0; i < 5; ++i) {
     QImage card = Scaled(CardWithAlpha(3, ranks[i]), 2);
-    int dy = (i - 2) * (i - 2) * 4;
-    p.drawImage(QPoint(18 + i * 30, 112 + dy), card);
+    p.save();
+    p.translate(120, 238);
+    p.rotate((i - 2) * 13.0);
+    p.drawImage(QPoint(-25, -128), card);
+    p.restore();
   }
-  // Chip stacks, tripled.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // Chip stacks at both sides of the fan, tripled.
+  const int stackX[4] = {8, 42, 171, 205};
+  const int stackH[4] = {5, 3, 4, 6};
   for (int stack = 0; stack < 4; ++stack) {
     QImage chip = Scaled(ChipWithAlpha(stack), 3);
-    int height = 3 + (stack * 2) % 5;
-    for (int k = 0; k < height; ++k)
-      p.drawImage(QPoint(40 + stack * 44, 262 - k * 6), chip);
+    for (int k = 0; k < stackH[stack]; ++k) p.drawImage(QPoint(stackX[stack], 244 - k * 6), chip);
   }
-  PaintCentredText(p, QRect(0, 206, 240, 14), "Tap to begin", SansFont(11),
+  PaintCentredText(p, QRect(0, 280, 240, 14), "Tap to begin", SansFont(11),
                    QColor(220, 240, 220), false);
   return img;
 }

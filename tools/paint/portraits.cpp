@@ -107,7 +107,11 @@ void DrawHairBehind(Canvas& c, const Character& ch) {
       break;
     case HairStyle::kCurly:
       c.FillEllipse(kCx, 8.0, ch.faceRx + 2.6, 7.2, ch.hair);
-      for (int i = 0; i < 6; ++i) c.Set(3 + i * 3, 1 + (i % 2), ch.hair.Scaled(1.25));
+      // Curls: a sprinkle of lighter pixels inside the hair.
+      for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+          if ((x * 3 + y * 5) % 7 == 0 && c.Get(x, y).r == ch.hair.r && c.Get(x, y).g == ch.hair.g)
+            c.Set(x, y, ch.hair.Scaled(1.35));
       break;
     case HairStyle::kPonytail:
       c.Sprite(14, 5, {" ##", "###", "###", " ##", " ##", "  #", "  #"}, {{'#', ch.hair}});
@@ -231,7 +235,7 @@ void DrawFace(Canvas& c, const Character& ch, int level) {
   // Eyes: open dots, closed happy arcs from level 5.
   bool happyEyes = level >= 5;
   if (ch.eyewear == Eyewear::kShades) {
-    c.Sprite(6, 8, {"#### ####", "##########", " ##    ## "}, {{'#', {20, 20, 30}}});
+    c.Sprite(6, 8, {"########", "###  ###", " #    # "}, {{'#', {20, 20, 30}}});
     c.Set(7, 8, {120, 120, 160});
     c.Set(12, 8, {120, 120, 160});
   } else {
@@ -252,13 +256,14 @@ void DrawFace(Canvas& c, const Character& ch, int level) {
     }
   }
   // Nose.
-  c.Set(10, 11, ch.skin.Scaled(0.75));
+  c.Set(10, 10, ch.skin.Scaled(0.75));
   if (level >= 4 && ch.skin.r > 150) {
     c.Set(6, 11, kBlush), c.Set(13, 11, kBlush);
   }
-  if (ch.moustache) c.HLine(8, 11, 12, ch.hair), c.Set(7, 13, ch.hair), c.Set(12, 13, ch.hair);
-  // Mouth.
-  int my = ch.moustache ? 13 : 12;
+  if (ch.moustache) c.HLine(8, 11, 11, ch.hair), c.Set(7, 12, ch.hair), c.Set(12, 12, ch.hair);
+  // Mouth, from a frown to a laugh.
+  const Rgb dark{90, 10, 20}, tongue{230, 90, 100};
+  int my = ch.moustache ? 12 : 11;
   switch (level) {
     case 0:  // glum
       c.HLine(9, 10, my, kMouth), c.Set(8, my + 1, kMouth), c.Set(11, my + 1, kMouth);
@@ -276,14 +281,16 @@ void DrawFace(Canvas& c, const Character& ch, int level) {
       c.Set(7, my, kMouth), c.Set(12, my, kMouth);
       c.HLine(8, 11, my, kTeeth), c.HLine(8, 11, my + 1, kMouth);
       break;
-    default:  // grin or laugh
-      c.HLine(7, 12, my, kMouth);
-      c.HLine(8, 11, my, kTeeth);
-      c.Set(7, my + 1, kMouth), c.Set(12, my + 1, kMouth);
-      c.HLine(8, 11, my + 1, {90, 10, 20});
-      c.HLine(9, 10, my + 1, {230, 90, 100});
+    case 5:  // grin
+      c.Set(7, my, kMouth), c.HLine(8, 11, my, kTeeth), c.Set(12, my, kMouth);
+      c.Set(8, my + 1, kMouth), c.HLine(9, 10, my + 1, dark), c.Set(11, my + 1, kMouth);
+      c.HLine(9, 10, my + 2, kMouth);
+      break;
+    default:  // laugh
+      c.Set(7, my, kMouth), c.HLine(8, 11, my, kTeeth), c.Set(12, my, kMouth);
+      c.Set(7, my + 1, kMouth), c.Set(8, my + 1, dark), c.HLine(9, 10, my + 1, tongue);
+      c.Set(11, my + 1, dark), c.Set(12, my + 1, kMouth);
       c.HLine(8, 11, my + 2, kMouth);
-      if (level == 6) c.Set(9, my + 2, {230, 90, 100}), c.Set(10, my + 2, {230, 90, 100});
       break;
   }
 }

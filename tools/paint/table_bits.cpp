@@ -1,4 +1,5 @@
 // Small table pictures: chips, speech bubbles, tiles, markers, felt, table and button faces.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -66,11 +67,11 @@ QImage SpeechBubble(std::string_view word) {
   Canvas c(36, 21, kPortraitKey);
   auto bodyMask = [](int x, int y) { return InRoundRect(x, y, 0, 0, 36, 16, 6); };
   auto tail = [](int x, int y) {
-    // A tail from the bubble's lower left edge, pointing down-left at the portrait.
+    // A tail from the bubble's lower edge, pointing down-left at the portrait.
     if (y < 14 || y > 20) return false;
-    int t = y - 14;  // 0..6
-    int left = 8 - t, right = 11 - t * 3 / 2;
-    return x >= left && x <= right;
+    double t = y - 14;  // 0..6
+    double left = 8.0 - 0.9 * t, right = 14.0 - 1.7 * t;
+    return x + 0.5 >= left && x + 0.5 <= right + 1.0;
   };
   auto mask = [&](int x, int y) {
     return x >= 0 && y >= 0 && x < 36 && y < 21 && (bodyMask(x, y) || tail(x, y));
@@ -104,7 +105,7 @@ QImage DealerMarker() {
   Canvas c(7, 7, kPortraitKey);
   auto disc = [](int x, int y) { return InEllipse(x, y, 3.5, 3.5, 3.6, 3.6); };
   PaintMask(c, disc, {36, 92, 226}, {12, 34, 110});
-  c.Sprite(2, 1, {"## ", "# #", "# #", "# #", "## "}, {{'#', {250, 250, 240}}});
+  c.Sprite(2, 1, {"### ", "#  #", "#  #", "#  #", "### "}, {{'#', {250, 250, 240}}});
   return c.Image();
 }
 
@@ -139,18 +140,18 @@ QImage TurnStar() {
 }
 
 QImage Felt() {
+  // Two colours only. Every term below repeats within 40 pixels, so the tile has no seam.
   Canvas c(40, 40, {0, 0, 0});
-  Rgb maroon{104, 22, 34}, brown{84, 50, 26};
+  Rgb maroon{104, 22, 34}, brown{92, 54, 30};
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x) {
-      // Small diamonds on a 10-pixel lattice with a second lattice offset by half a step.
-      auto diamond = [&](int ox, int oy) {
-        int dx = (x + ox) % 10 - 5, dy = (y + oy) % 10 - 5;
-        return std::abs(dx) + std::abs(dy) <= 2;
-      };
-      bool on = diamond(0, 0) || ((x + y) % 2 == 0 && diamond(5, 5) && false);
-      bool dot = ((x + 5) % 10 == 0 && (y + 5) % 10 == 0);
-      c.Set(x, y, on || dot ? brown : maroon);
+      int cx = (x + 5) % 10 - 5, cy = (y + 5) % 10 - 5;  // offset from the nearest lattice point
+      int d = std::abs(cx) + std::abs(cy);
+      bool even = (((x + 5) / 10) + ((y + 5) / 10)) % 2 == 0;
+      bool ring = even && d == 3;                    // hollow diamonds
+      bool dot = !even && d <= 1;                    // small dots between them
+      bool grain = (x + 2 * y) % 8 == 0 && (3 * x + y) % 5 == 0;  // sparse felt speckle
+      c.Set(x, y, ring || dot || grain ? brown : maroon);
     }
   return c.Image();
 }
@@ -158,28 +159,32 @@ QImage Felt() {
 QImage TablePicture() {
   const int w = 190, h = 120, r = 22;
   Canvas c(w, h, kWhite);
-  Rgb woodDark{86, 46, 18}, wood{150, 92, 42}, woodLight{196, 134, 72};
+  Rgb woodDark{92, 50, 20}, wood{150, 92, 42}, woodLight{200, 140, 76};
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       if (!InRoundRect(x, y, 0, 0, w, h, r)) continue;
-      // Grain: wavy bands along the rim.
-      double g = std::sin((x * 0.08 + y * 0.9) + std::sin(x * 0.21) * 1.4) * 0.5 + 0.5;
-      double g2 = std::sin((y * 0.11 + x * 0.7) + std::sin(y * 0.3) * 1.2) * 0.5 + 0.5;
-      bool horizontal = (y < 9 || y >= 111);
-      double t = horizontal ? g2 : g;
-      c.Set(x, y, wood.Mixed(t > 0.8 ? woodLight : woodDark, t > 0.8 ? (t - 0.8) * 2.5 : (0.4 - t) > 0 ? (0.4 - t) * 1.2 : 0));
-    }
-  // Outer edge and a highlight just inside it.
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      if (!InRoundRect(x, y, 0, 0, w, h, r)) continue;
-      bool edge = !InRoundRect(x - 1, y, 0, 0, w, h, r) || !InRoundRect(x + 1, y, 0, 0, w, h, r) ||
-                  !InRoundRect(x, y - 1, 0, 0, w, h, r) || !InRoundRect(x, y + 1, 0, 0, w, h, r);
-      bool inner = InRoundRect(x, y, 1, 1, w - 2, h - 2, r - 1) &&
-                   (!InRoundRect(x, y - 1, 1, 1, w - 2, h - 2, r - 1) ||
-                    !InRoundRect(x - 1, y, 1, 1, w - 2, h - 2, r - 1));
-      if (edge) c.Set(x, y, woodDark.Scaled(0.7));
-      else if (inner) c.Set(x, y, woodLight);
+      // Depth below the outer edge, following the rounded corners, and the position around
+      // the table: the grain runs along the rim like bent wood.
+      double px = x + 0.5, py = y + 0.5;
+      double cx = std::clamp(px, static_cast<double>(r), static_cast<double>(w - r));
+      double cy = std::clamp(py, static_cast<double>(r), static_cast<double>(h - r));
+      double depth;
+      if (cx != px && cy != py)
+        depth = r - std::hypot(px - cx, py - cy);
+      else
+        depth = std::min(std::min(px, w - px), std::min(py, h - py));
+      double along = std::atan2(py - h / 2.0, (px - w / 2.0) * 0.63) * 60.0;
+      double grain = std::sin(depth * 1.9 + 1.6 * std::sin(along * 0.05) + 0.7 * std::sin(along * 0.17));
+      double knot = std::sin(along * 0.031 + depth * 0.4);
+      Rgb col = wood;
+      if (grain > 0.55) col = wood.Mixed(woodLight, (grain - 0.55) * 1.6);
+      if (grain < -0.6) col = wood.Mixed(woodDark, (-0.6 - grain) * 1.8);
+      if (knot > 0.97) col = col.Mixed(woodDark, 0.5);
+      // Rounded profile: light along the top of the rim, darker towards both of its edges.
+      if (depth < 1.2) col = woodDark.Scaled(0.7);
+      else if (depth < 2.6) col = col.Mixed(woodLight, 0.45);
+      else if (depth > 7.5) col = col.Mixed(woodDark, 0.35);
+      c.Set(x, y, col);
     }
   // Felt with an inset shadow where it meets the rim.
   Rgb felt{24, 112, 52};
