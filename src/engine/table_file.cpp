@@ -30,8 +30,12 @@ std::string DeckReason(const TableRecord& table) {
     if (card != 0) allZero = false;
   }
   if (allZero) {
+    // Only a table that never started a hand has no deck: nobody may hold
+    // cards or be in a hand, or the next deal would hand out no cards.
     for (const PlayerRecord& player : table.players) {
       if (player.cardsSeen != 0) return "cards held with an empty deck";
+      bool inHand = player.status != StatusOut && player.status != StatusFolded;
+      if (player.kind != KindInactive && inHand) return "a hand under way with an empty deck";
     }
     return "";
   }

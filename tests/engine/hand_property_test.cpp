@@ -3,6 +3,9 @@
 // or lost, no amount wraps, and every hand ends ready for the next one.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "engine/table_file.h"
 #include "table_setup.h"
 
 namespace qf {
@@ -137,6 +140,70 @@ TEST(HandProperty, RandomHandsKeepEveryChipAndEndCleanly) {
       }
     }
   }
+}
+
+// Any image the loader accepts can be played on: damaged bytes that pass the
+// checks never lead the engine outside the record (run under the sanitizers
+// in CI) and never cost or create a chip.
+TEST(HandProperty, AcceptedDamagedImagesPlayOnSafely) {
+  int accepted = 0;
+  for (uint64_t seed = 1; seed <= 3000; ++seed) {
+    Rng rng(seed);
+    TableRecord table = RandomTable(rng);
+    NextTurn(table);
+    NewHand(table, rng);
+    table.cardsDealt = table.holeCards;
+    for (int steps = Pick(rng, 0, 30); steps > 0; --steps) {
+      Turn turn = NextTurn(table);
+      if (turn.code == TurnForcedBet) test::PostForcedBet(table, turn.seat);
+      if (turn.code == TurnDeal) test::DealStreet(table);
+      if (turn.code == TurnAct) ApplyAction(table, turn.seat, turn.amount, Random(rng, 3));
+      if (turn.code != TurnForcedBet && turn.code != TurnDeal && turn.code != TurnAct) break;
+    }
+    unsigned char* bytes = reinterpret_cast<unsigned char*>(&table);
+    for (int flips = Pick(rng, 1, 4); flips > 0; --flips) {
+      // Bias towards the seats and the hand's progress, where the codes are.
+      uint32_t offset = Random(rng, 2) == 0 ? Pick(rng, 40, 799) : Pick(rng, 876, 975);
+      bytes[offset] = static_cast<unsigned char>(Random(rng, 256));
+    }
+    if (!ValidateTableImage(table).empty()) continue;
+    ++accepted;
+
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    const uint64_t before = ChipsOnTable(table) + test::RakeTaken(table);
+    bool ended = false;
+    for (int step = 0; step < 1000 && !ended; ++step) {
+      Turn turn = NextTurn(table);
+      ASSERT_GE(turn.seat, 0);
+      ASSERT_LT(turn.seat, kSeatCount);
+      switch (turn.code) {
+        case TurnForcedBet:
+          test::PostForcedBet(table, turn.seat);
+          break;
+        case TurnDeal:
+          test::DealStreet(table);
+          break;
+        case TurnAct: {
+          BetLimitsResult limits = BetLimits(table, turn.seat, turn.amount);
+          uint32_t raise = Random(rng, 3) == 0 ? limits.max : 0;
+          ApplyAction(table, turn.seat, turn.amount, raise);
+          for (int seat = 0; seat < kSeatCount; ++seat) SeatHandValue(table, seat);
+          FindWinners(table, true);
+          break;
+        }
+        case TurnShowdown:
+        case TurnLastStanding:
+          EndHand(table);
+          ended = true;
+          break;
+        default:
+          ended = true;
+      }
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(ChipsOnTable(table) + test::RakeTaken(table), before);
+  }
+  EXPECT_GT(accepted, 100);
 }
 
 }  // namespace

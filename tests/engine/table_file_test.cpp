@@ -115,6 +115,11 @@ TEST_F(TableFile, BadFilesAreMovedAsideUntouchedAndNotLoaded) {
       {"duplicate card", [](TableRecord& t) { t.deck[10] = t.deck[11]; }},
       {"card 53", [](TableRecord& t) { t.deck[0] = 53; }},
       {"empty deck while cards are held", [](TableRecord& t) { std::memset(t.deck, 0, 52); }},
+      {"empty deck with a seat in the hand",
+       [](TableRecord& t) {
+         std::memset(t.deck, 0, 52);
+         for (PlayerRecord& player : t.players) player.cardsSeen = 0;
+       }},
       {"unterminated name", [](TableRecord& t) { std::memset(t.players[6].name, 'a', kNameSize); }},
       {"unterminated label", [](TableRecord& t) { std::memset(t.tableLabel, 'a', 36); }},
       {"chips beyond 32 bits", [](TableRecord& t) { t.players[3].chips = 0xFFFFFF00u; }},
