@@ -239,7 +239,7 @@ QImage AppIcon() {
   img.fill(Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
   QRadialGradient felt(128, 110, 180);
   felt.setColorAt(0, QColor(44, 156, 80));
   felt.setColorAt(1, QColor(12, 70, 34));

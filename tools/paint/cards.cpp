@@ -108,12 +108,6 @@ void DrawCourt(Canvas& c, int suit, int rank) {
   }
   c.Sprite(9, 3, *half, pal, false);
   c.Sprite(9, 20, *half, pal, true);
-  // A small suit held in the figure's hand, in both halves.
-  Palette ink = {{'#', SuitInk(suit)}};
-  c.Fill(9, 14, 5, 6, kFace);
-  c.Sprite(9, 14, SmallSuit(suit), ink, false);
-  c.Fill(17, 20, 5, 6, kFace);
-  c.Sprite(17, 20, SmallSuit(suit), ink, true);
 }
 
 }  // namespace
