@@ -1,6 +1,10 @@
 // The full picture set by id, and the contact sheet that shows it.
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
+#include <vector>
 
 #include "pictures.h"
 
@@ -45,37 +49,56 @@ std::map<int, QImage> AllPictures() {
 
 QImage ContactSheet(const std::map<int, QImage>& pictures) {
   const int zoom = 3, margin = 14, labelH = 16, sheetW = 1500;
-  // Lay the pictures out in rows, left to right.
+  QFont f("DejaVu Sans");
+  f.setPixelSize(12);
+  QFontMetrics metrics(f);
+  // Every picture, then the felt tiled two by two to show that it has no seam.
+  struct Entry {
+    QString label;
+    QImage image;
+  };
+  std::vector<Entry> entries;
+  for (const auto& [id, img] : pictures)
+    entries.push_back({QString("%1  (%2 x %3)").arg(id).arg(img.width()).arg(img.height()), img});
+  if (pictures.count(172)) {
+    const QImage& felt = pictures.at(172);
+    QImage tiled(felt.width() * 2, felt.height() * 2, QImage::Format_RGB32);
+    QPainter tp(&tiled);
+    for (int i = 0; i < 4; ++i) tp.drawImage((i % 2) * felt.width(), (i / 2) * felt.height(), felt);
+    tp.end();
+    entries.push_back({"172 tiled 2 x 2", tiled});
+  }
+  // Lay the entries out in rows, left to right.
   struct Place {
-    int id, x, y;
+    size_t entry;
+    int x, y;
   };
   std::vector<Place> places;
   int x = margin, y = margin, rowH = 0;
-  for (const auto& [id, img] : pictures) {
-    int w = img.width() * zoom, h = img.height() * zoom + labelH;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const QImage& img = entries[i].image;
+    int w = std::max(img.width() * zoom, metrics.horizontalAdvance(entries[i].label));
+    int h = img.height() * zoom + labelH;
     if (x + w + margin > sheetW && x > margin) {
       x = margin;
       y += rowH + margin;
       rowH = 0;
     }
-    places.push_back({id, x, y});
+    places.push_back({i, x, y});
     x += w + margin;
     rowH = std::max(rowH, h);
   }
   QImage sheet(sheetW, y + rowH + margin, QImage::Format_RGB32);
   sheet.fill(QColor(64, 64, 72));
   QPainter p(&sheet);
-  QFont f("DejaVu Sans");
-  f.setPixelSize(12);
   p.setFont(f);
   p.setPen(QColor(235, 235, 235));
   for (const Place& pl : places) {
-    const QImage& img = pictures.at(pl.id);
-    p.drawText(pl.x, pl.y + 12,
-               QString("%1  (%2 x %3)").arg(pl.id).arg(img.width()).arg(img.height()));
+    const Entry& e = entries[pl.entry];
+    p.drawText(pl.x, pl.y + 12, e.label);
     p.drawImage(QPoint(pl.x, pl.y + labelH),
-                img.scaled(img.width() * zoom, img.height() * zoom, Qt::IgnoreAspectRatio,
-                           Qt::FastTransformation));
+                e.image.scaled(e.image.width() * zoom, e.image.height() * zoom,
+                               Qt::IgnoreAspectRatio, Qt::FastTransformation));
   }
   return sheet;
 }
