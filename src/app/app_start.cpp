@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/data_file.h"
 #include "app/main_window.h"
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/zoom.h"
 #include "engine/rng.h"
@@ -37,6 +39,17 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
 
   MainWindow window(std::move(config));
   QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::RaiseWindow);
+  // A quit signal closes the open dialogs one after the other, then the window.
+  std::function<void()> quitSoon;
+  quitSoon = [&window, &quitSoon] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialog->close();
+      QTimer::singleShot(50, &window, quitSoon);
+    } else {
+      window.close();
+    }
+  };
+  QuitOnSignals quitOnSignals(quitSoon);
   window.Start();
   return app.exec();
 }

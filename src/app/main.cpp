@@ -7,6 +7,7 @@
 
 #include "app/app_start.h"
 #include "app/command_line.h"
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     return options.exitCode;
   }
 
+  qf::BlockQuitSignals();  // before any thread starts, so all of them inherit it
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quillfern");
   QApplication::setApplicationVersion(qf::ProgramVersion());
