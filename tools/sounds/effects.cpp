@@ -114,6 +114,7 @@ Buffer StartJingle() {
   Bell(b, 1.98, NoteHz(G6 + 12), 0.18);
   Bell(b, 2.10, NoteHz(E6 + 12), 0.15);
   Bell(b, 2.22, NoteHz(C6 + 24), 0.13);
+  FadeOut(b, 0.45);
   Normalise(b, 0.8);
   return b;
 }

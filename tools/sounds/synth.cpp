@@ -51,6 +51,14 @@ void AddNoiseBurst(Buffer& b, Noise& n, double start, double amp, double decaySe
   }
 }
 
+void FadeOut(Buffer& b, double seconds) {
+  auto n = std::min(b.size(), static_cast<size_t>(seconds * kRate));
+  for (size_t i = 0; i < n; ++i) {
+    double t = static_cast<double>(i) / n;  // 0 at the very end, 1 where the fade starts
+    b[b.size() - 1 - i] *= t * t;
+  }
+}
+
 void Normalise(Buffer& b, double peak) {
   double top = 0.0;
   for (double v : b) top = std::max(top, std::abs(v));

@@ -29,6 +29,8 @@ void AddPartial(Buffer& b, double start, double freq, double amp, double decaySe
 // Adds a burst of noise with an exponential decay, optionally low-passed (0 < smooth < 1).
 void AddNoiseBurst(Buffer& b, Noise& n, double start, double amp, double decaySeconds,
                    double smooth);
+// Fades the last `seconds` out smoothly.
+void FadeOut(Buffer& b, double seconds);
 // Scales so that the loudest sample is `peak` (0..1) and fades the last few milliseconds.
 void Normalise(Buffer& b, double peak);
 // 16-bit PCM mono WAV.
