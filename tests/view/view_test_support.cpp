@@ -1,0 +1,134 @@
+#include "view_test_support.h"
+
+#include "engine/table_defaults.h"
+#include "flow/driver.h"
+#include "flow/table_input.h"
+#include "view/pictures.h"
+
+namespace qf::test {
+
+void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kind) {
+  SetTableDefaults(table, "Ann");
+  table.smallTable = sixSeats ? 1 : 0;
+  table.holeCards = omaha ? kOmahaHoleCards : kTexasHoleCards;
+  table.confirmDeal = 0;
+  table.soundEnabled = 0;
+  static constexpr SeatKind kComputers[] = {KindSmart,   KindTight,    KindLoose,
+                                            KindStupid,  KindParanoid, KindBluffing,
+                                            KindErratic, KindSmart,    KindTight};
+  const int seats = sixSeats ? 6 : 10;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    uint32_t kind = KindInactive;
+    if (seat == 0)
+      kind = seat0Kind;
+    else if (seat < seats)
+      kind = kComputers[seat - 1];
+    table.players[seat].kind = kind;
+    table.players[seat].tableKind = kind;
+  }
+  NullUi ui;
+  StartNewTable(table, ui, false);
+  // Between hands: every seat out, so play begins with a new hand.
+  for (PlayerRecord& p : table.players) {
+    p.status = StatusOut;
+    p.cardsSeen = 0;
+  }
+}
+
+void DealOrderedDeck(TableRecord& table, int cardsSeen) {
+  for (int i = 0; i < kDeckSize; ++i) table.deck[i] = static_cast<uint8_t>(i + 1);
+  table.cardsDealt = static_cast<uint8_t>(cardsSeen);
+  for (PlayerRecord& p : table.players) {
+    p.cardsSeen = static_cast<uint8_t>(cardsSeen);
+    p.status = p.kind == KindInactive ? StatusOut : StatusToAct;
+    p.lastAction = ActionNone;
+    p.inPot = 0;
+    p.winnings = 0;
+    p.isWinner = 0;
+  }
+}
+
+Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
+               const std::function<bool(const Turn&, const TableRecord&)>& stop, int maxSteps) {
+  for (int step = 0; step < maxSteps; ++step) {
+    const Turn turn = NextTurn(table);
+    if (stop(turn, table)) return turn;
+    const bool humanToAct = turn.code == TurnAct && IsHumanKind(table.players[turn.seat].kind);
+    const bool handOver = turn.code == TurnShowdown || turn.code == TurnLastStanding;
+    const bool waiting = humanToAct || (handOver && session.handSettled);
+    if (waiting && !session.buttonLabel[0].empty()) {
+      TableInput input;
+      input.key = KeyDigit1;
+      OnTableInput(table, session, rng, ui, input);
+    } else {
+      TickGame(table, session, rng, ui);
+    }
+  }
+  ADD_FAILURE() << "the hand did not reach the wanted state";
+  return NextTurn(table);
+}
+
+QImage StoredPicture(int id) {
+  return QImage(PicturePath(id)).convertToFormat(QImage::Format_RGB32);
+}
+
+bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx, int sy, int w, int h) {
+  const QImage picture = StoredPicture(id);
+  if (picture.isNull()) return false;
+  if (w < 0) w = picture.width();
+  if (h < 0) h = picture.height();
+  const int key = PictureKeyColour(id);
+  int compared = 0;
+  for (int row = 0; row < h; ++row) {
+    for (int col = 0; col < w; ++col) {
+      const QRgb want = picture.pixel(sx + col, sy + row) & 0xFFFFFFu;
+      if (key >= 0 && want == static_cast<QRgb>(key)) continue;
+      if (!buffer.rect().contains(x + col, y + row)) return false;
+      if ((buffer.pixel(x + col, y + row) & 0xFFFFFFu) != want) return false;
+      ++compared;
+    }
+  }
+  return compared > 0;
+}
+
+bool IsFelt(const QImage& buffer, const Rect& area) {
+  const QImage felt = StoredPicture(picture::kFelt);
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (buffer.pixel(x, y) != felt.pixel(x % felt.width(), y % felt.height())) return false;
+    }
+  }
+  return true;
+}
+
+bool IsColour(const QImage& buffer, const Rect& area, QRgb colour) {
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if ((buffer.pixel(x, y) & 0xFFFFFFu) != (colour & 0xFFFFFFu)) return false;
+    }
+  }
+  return true;
+}
+
+bool ShowsGlyph(const QImage& buffer, int x, int y, int cellX, int cellY, bool red) {
+  return ShowsPicture(buffer, red ? picture::kGlyphsRed : picture::kGlyphsGreen, x, y, cellX, cellY,
+                      7, 11);
+}
+
+int DifferingPixels(const QImage& a, const QImage& b, const Rect& area) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if ((a.pixel(x, y) & 0xFFFFFFu) != (b.pixel(x, y) & 0xFFFFFFu)) ++count;
+    }
+  }
+  return count;
+}
+
+ViewTest::ViewTest() {
+  view.SetPauseFunction([this](int ms) { pauses.push_back(ms); });
+  view.SetPresenter([this] { ++presentations; });
+  SetUpTable(table, false, false, KindHuman);
+}
+
+}  // namespace qf::test

@@ -1,0 +1,111 @@
+// Shared set-up of the view tests: a view with a test TableUi around it,
+// tables built in code or played with the engine, and pixel checks against
+// the pictures as stored in the resources.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/rng.h"
+#include "engine/table_record.h"
+#include "engine/turn.h"
+#include "flow/session.h"
+#include "view/drawing_table_ui.h"
+#include "view/table_view.h"
+
+namespace qf::test {
+
+// The drawing half of the table UI with the rest answered by stubs; records
+// what the animations present and wait for.
+class TestUi : public DrawingTableUi {
+ public:
+  using DrawingTableUi::DrawingTableUi;
+  void PlaySound(GameSound) override {}
+  void RunNewTableDialog(TableRecord&) override {}
+  int AskConfirmation(const std::string&, const std::vector<std::string>&) override { return 1; }
+  void OpenPlayerSettings(TableRecord&) override {}
+  void ShowBetPopup(const BetPopupState&) override {}
+  void CloseBetPopup() override {}
+};
+
+// A table UI that draws nothing: for setting tables up.
+class NullUi : public TableUi {
+ public:
+  void DrawFullTable(TableRecord&, bool) override {}
+  void DrawSeat(TableRecord&, int) override {}
+  void DrawCentre(TableRecord&) override {}
+  void DrawTableImage(TableRecord&) override {}
+  void DrawChipStack(TableRecord&, int, uint32_t) override {}
+  void FillFelt(const Rect&) override {}
+  void DrawButton(int, const std::string&, bool) override {}
+  void EraseButton(int) override {}
+  void AnimateButtonPush(int) override {}
+  void AnimateBoardDeal(TableRecord&, int, bool) override {}
+  void PlaySound(GameSound) override {}
+  void RunNewTableDialog(TableRecord&) override {}
+  int AskConfirmation(const std::string&, const std::vector<std::string>&) override { return 1; }
+  void OpenPlayerSettings(TableRecord&) override {}
+  void ShowBetPopup(const BetPopupState&) override {}
+  void CloseBetPopup() override {}
+};
+
+// A table of the given size and variant: seat 0 of kind seat0Kind, the other
+// seats of the layout computers, chips bought in, nobody dealt in yet.
+void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kind);
+
+// A hand dealt by hand from the ordered deck (seat s holds codes 4s + 1 ...,
+// the board follows from deck byte 41 + holeCards): every seat of the layout
+// in the hand with cardsSeen cards, nothing bet yet.
+void DealOrderedDeck(TableRecord& table, int cardsSeen);
+
+// Plays with the engine and the game flow until stop says so (or the tick
+// budget is spent): computer seats act on ticks, human seats press the left
+// button (check, call, ante, all in, start).
+Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
+               const std::function<bool(const Turn&, const TableRecord&)>& stop,
+               int maxSteps = 5000);
+
+// The picture as stored (key colour still in it), as RGB32.
+QImage StoredPicture(int id);
+
+// True when the w x h block at (sx, sy) of picture id stands at (x, y) of the
+// buffer: every pixel that is not the key colour is equal. w or h -1 means
+// the whole picture.
+bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx = 0, int sy = 0, int w = -1,
+                  int h = -1);
+
+// True when every pixel of area is the felt, tiled from the buffer's origin.
+bool IsFelt(const QImage& buffer, const Rect& area);
+
+// True when every pixel of area has that colour.
+bool IsColour(const QImage& buffer, const Rect& area, QRgb colour);
+
+// The glyph cell at (cellX, cellY) of the red or green glyph picture stands at (x, y).
+bool ShowsGlyph(const QImage& buffer, int x, int y, int cellX, int cellY, bool red);
+
+// Pixels of area that differ between two images of the same size.
+int DifferingPixels(const QImage& a, const QImage& b, const Rect& area);
+
+// A view, its test UI, a session and a ten-seat Texas table; pauses are
+// recorded, not slept, and presentations counted.
+class ViewTest : public ::testing::Test {
+ protected:
+  ViewTest();
+
+  const QImage& Buffer() const { return view.BackBuffer(); }
+  Rect SeatRectOf(int seat) const { return qf::SeatRectOf(table.smallTable, kTableRect, seat); }
+
+  SessionState session;
+  TableView view{session};
+  TestUi ui{view};
+  TableRecord table{};
+  Rng rng{20240611};
+  std::vector<int> pauses;
+  int presentations = 0;
+};
+
+}  // namespace qf::test
