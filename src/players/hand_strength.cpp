@@ -22,9 +22,11 @@ int OutlookFromLists(const WinnerList& now, const WinnerList& river, int seat) {
 
 int Outlook(const TableRecord& table, int seat) {
   // FindWinners only reads the table, so one look at the cards held now is
-  // as good as two.
+  // as good as two; and once the river is out, the cards held now are the
+  // whole board.
   WinnerList now = FindWinners(table, false);
   if (now.count == 0) return 0;
+  if (table.players[seat].cardsSeen >= table.holeCards + 5) return OutlookFromLists(now, now, seat);
   WinnerList river = FindWinners(table, true);
   return OutlookFromLists(now, river, seat);
 }
