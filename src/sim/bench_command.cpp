@@ -15,8 +15,8 @@ const char kBenchHelp[] =
     "Texas fixed limit, 10-seat Texas no limit, 6-seat Omaha pot limit, 10-seat\n"
     "Omaha spread limit, a 7-seat Texas table with antes, and a 4-seat tournament.\n"
     "Prints a line per run, then the signature (64-bit FNV-1a over the final\n"
-    "table records, in hex) and the time taken. The signature changes exactly\n"
-    "when the game's behaviour changes.\n"
+    "table records, in hex), the time taken and hands per second of processor\n"
+    "time. The signature changes exactly when the game's behaviour changes.\n"
     "\n"
     "  --help   this text\n";
 
@@ -74,12 +74,12 @@ BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out) {
     outcome.signature = Fnv1a(&result.table, sizeof result.table, outcome.signature);
     outcome.hands += result.hands;
     outcome.seconds += result.seconds;
+    outcome.cpuSeconds += result.cpuSeconds;
     if (!result.stalled.empty() && outcome.stalled.empty()) outcome.stalled = result.stalled;
     if (out != nullptr) {
       char line[96];
       std::snprintf(line, sizeof line, ": %llu hands, %.0f hands/s\n",
-                    static_cast<unsigned long long>(result.hands),
-                    result.seconds > 0 ? static_cast<double>(result.hands) / result.seconds : 0.0);
+                    static_cast<unsigned long long>(result.hands), HandsPerSecond(result));
       *out << DescribeTable(config) << line;
     }
   }
@@ -106,12 +106,14 @@ int RunBenchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
   }
   BenchOutcome outcome = RunBench(BenchRuns(), &out);
-  char line[160];
-  std::snprintf(line, sizeof line,
-                "signature %016llx\n%llu hands in %.2f s: %.0f hands per second\n",
-                static_cast<unsigned long long>(outcome.signature),
-                static_cast<unsigned long long>(outcome.hands), outcome.seconds,
-                outcome.seconds > 0 ? static_cast<double>(outcome.hands) / outcome.seconds : 0.0);
+  char line[200];
+  std::snprintf(
+      line, sizeof line,
+      "signature %016llx\n%llu hands in %.2f s (%.2f s of processor time): %.0f hands "
+      "per second\n",
+      static_cast<unsigned long long>(outcome.signature),
+      static_cast<unsigned long long>(outcome.hands), outcome.seconds, outcome.cpuSeconds,
+      outcome.cpuSeconds > 0 ? static_cast<double>(outcome.hands) / outcome.cpuSeconds : 0.0);
   out << line;
   if (!outcome.stalled.empty()) {
     err << "quillfern-sim bench: a run stopped: " << outcome.stalled << "\n";

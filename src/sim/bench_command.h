@@ -17,8 +17,9 @@ std::vector<SimConfig> BenchRuns();
 struct BenchOutcome {
   uint64_t signature = 0;  // FNV-1a over the final table records, run after run
   uint64_t hands = 0;
-  double seconds = 0.0;
-  std::string stalled;  // a run that stopped early, "" when none did
+  double seconds = 0.0;     // wall-clock
+  double cpuSeconds = 0.0;  // processor time
+  std::string stalled;      // a run that stopped early, "" when none did
 };
 
 // Plays the runs; with out set, one line per run is printed.

@@ -103,10 +103,6 @@ void PrintRows(const std::vector<Row>& rows, const char* first, bool withName, s
   }
 }
 
-double HandsPerSecond(const SimResult& result) {
-  return result.seconds > 0 ? static_cast<double>(result.hands) / result.seconds : 0.0;
-}
-
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
   for (unsigned char c : text) {
@@ -162,8 +158,8 @@ void PrintPlayReport(const SimConfig& config, const SimResult& result, std::ostr
   if (result.tournamentWinner) {
     out << *result.tournamentWinner << " won the tournament.\n";
   }
-  out << Format("%llu hands in %.2f s: %.0f hands per second\n",
-                static_cast<unsigned long long>(result.hands), result.seconds,
+  out << Format("%llu hands in %.2f s (%.2f s of processor time): %.0f hands per second\n",
+                static_cast<unsigned long long>(result.hands), result.seconds, result.cpuSeconds,
                 HandsPerSecond(result));
 }
 
@@ -191,9 +187,10 @@ void PrintPlayJson(const SimConfig& config, const SimResult& result, std::ostrea
   out << "]";
   if (result.tournamentWinner)
     out << ",\"tournament_winner\":" << JsonString(*result.tournamentWinner);
-  out << Format(",\"hands\":%llu,\"seconds\":%.4f,\"hands_per_second\":%.1f}\n",
-                static_cast<unsigned long long>(result.hands), result.seconds,
-                HandsPerSecond(result));
+  out << Format(
+      ",\"hands\":%llu,\"seconds\":%.4f,\"cpu_seconds\":%.4f,\"hands_per_second\":%.1f}\n",
+      static_cast<unsigned long long>(result.hands), result.seconds, result.cpuSeconds,
+      HandsPerSecond(result));
 }
 
 }  // namespace qf

@@ -46,7 +46,8 @@ struct SimResult {
   std::array<SeatStats, kSeatCount> seats{};
   uint64_t hands = 0;  // "Start" presses
   uint64_t ticks = 0;
-  double seconds = 0.0;
+  double seconds = 0.0;     // wall-clock time of the hands
+  double cpuSeconds = 0.0;  // processor time of the hands (the tool is single-threaded)
   std::optional<std::string> tournamentWinner;
   std::string stalled;  // why the run stopped early, "" when it did not
   TableRecord table{};  // the table as the run left it
@@ -58,7 +59,12 @@ struct SimResult {
 void SetUpSimTable(const SimConfig& config, TableRecord& table, Rng& rng);
 
 // Plays the run. With progress set, runs longer than a second report on it.
+// The clocks run from the first tick to the last "Start"; the hand
+// evaluator's one-time set-up is done before they start.
 SimResult RunSimulation(const SimConfig& config, std::ostream* progress = nullptr);
+
+// Hands per processor second (0 when no time was measured).
+double HandsPerSecond(const SimResult& result);
 
 // 64-bit FNV-1a over bytes, continuing from hash.
 inline constexpr uint64_t kFnvOffsetBasis = 0xcbf29ce484222325ULL;
