@@ -8,10 +8,16 @@ namespace {
 
 constexpr int kW = 25, kH = 40;
 
-QRect Face(int suit, int rank) { return {rank * kW, suit * kH, kW, kH}; }
+QRect Face(int suit, int rank) {
+  return {rank * kW, suit * kH, kW, kH};
+}
 
-bool IsRedInk(QRgb c) { return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90; }
-bool IsDarkInk(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
+bool IsRedInk(QRgb c) {
+  return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90;
+}
+bool IsDarkInk(QRgb c) {
+  return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60;
+}
 
 TEST(CardSheet, EveryFaceHasKeyedCornersAndASolidInside) {
   QImage sheet = LoadPicture(152);
@@ -25,7 +31,8 @@ TEST(CardSheet, EveryFaceHasKeyedCornersAndASolidInside) {
       EXPECT_EQ(CountColour(sheet, f.adjusted(2, 2, -2, -2), kCardKey), 0)
           << "suit " << suit << " rank " << rank;
       // The face is mostly white card.
-      EXPECT_GT(CountColour(sheet, f, 0xFFFFFF), kW * kH / 3) << "suit " << suit << " rank " << rank;
+      EXPECT_GT(CountColour(sheet, f, 0xFFFFFF), kW * kH / 3)
+          << "suit " << suit << " rank " << rank;
     }
 }
 

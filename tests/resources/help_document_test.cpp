@@ -1,11 +1,11 @@
 // The help document: every anchor the program opens exists, and internal links lead somewhere.
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
 #include <QTextDocument>
-
-#include <gtest/gtest.h>
 
 namespace qf::test {
 namespace {

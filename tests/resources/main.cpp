@@ -1,7 +1,7 @@
 // Test entry point: the resource tests need a QGuiApplication for image decoding.
-#include <QGuiApplication>
-
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,9 +1,8 @@
 // Every picture the game draws is compiled in at its exact size, without alpha.
-#include <QImage>
-#include <QString>
-
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QString>
 #include <map>
 
 namespace {

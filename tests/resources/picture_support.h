@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
-
 #include <set>
 
 namespace qf::test {
@@ -14,7 +13,9 @@ inline QImage LoadPicture(int id) {
   return QImage(QString(":/pictures/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
 }
 
-inline QRgb Pixel(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+inline QRgb Pixel(const QImage& img, int x, int y) {
+  return img.pixel(x, y) & 0xFFFFFF;
+}
 
 inline constexpr QRgb kPortraitKey = 0x33FF00;
 inline constexpr QRgb kChipKey = 0xFF33FF;

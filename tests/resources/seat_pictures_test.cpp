@@ -11,7 +11,9 @@ namespace {
 
 const std::vector<int> kPortraitStrips = {120, 121, 122, 123, 124, 125, 142, 143, 144, 145};
 
-QRect Frame(int k) { return {20 * k, 0, 20, 20}; }
+QRect Frame(int k) {
+  return {20 * k, 0, 20, 20};
+}
 
 TEST(Portraits, EveryFrameStandsOnTheKeyWithAFigureInTheMiddle) {
   for (int id : kPortraitStrips) {

@@ -1,8 +1,7 @@
 // The five sound effects: valid 16-bit PCM WAV files of a sensible length that are not silent.
-#include <QFile>
-
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -69,8 +68,8 @@ std::optional<WavInfo> ParsePcmWav(const QByteArray& b, std::string& why) {
       std::uint32_t frames = size / (2 * info.channels);
       info.seconds = static_cast<double>(frames) / info.rate;
       for (std::uint32_t i = 0; i + 1 < size; i += 2)
-        info.peak = std::max(info.peak, std::abs(static_cast<int>(
-                                            static_cast<std::int16_t>(Le(b, body + i, 2)))));
+        info.peak = std::max(
+            info.peak, std::abs(static_cast<int>(static_cast<std::int16_t>(Le(b, body + i, 2)))));
       return info;
     }
     at = body + size + (size & 1);

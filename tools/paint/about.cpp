@@ -178,8 +178,8 @@ QImage AboutPicture() {
   PaintCentredText(p, QRect(52, 220, 137, 10), "quillfern.example.org", SansFont(9), kInkBlue,
                    true);
   // Footer.
-  PaintCentredText(p, QRect(0, 246, 240, 14), "Copyright (C) The Quillfern authors",
-                   SansFont(9), QColor(110, 110, 110), false);
+  PaintCentredText(p, QRect(0, 246, 240, 14), "Copyright (C) The Quillfern authors", SansFont(9),
+                   QColor(110, 110, 110), false);
   PaintCentredText(p, QRect(0, 260, 240, 14), "Tap a link above for more.", SansFont(9),
                    QColor(110, 110, 110), false);
   // A row of the four suits.
@@ -229,8 +229,8 @@ QImage SplashPicture() {
     QImage chip = Scaled(ChipWithAlpha(stack), 3);
     for (int k = 0; k < stackH[stack]; ++k) p.drawImage(QPoint(stackX[stack], 244 - k * 6), chip);
   }
-  PaintCentredText(p, QRect(0, 280, 240, 14), "Tap to begin", SansFont(11),
-                   QColor(220, 240, 220), false);
+  PaintCentredText(p, QRect(0, 280, 240, 14), "Tap to begin", SansFont(11), QColor(220, 240, 220),
+                   false);
   return img;
 }
 

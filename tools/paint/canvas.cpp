@@ -57,8 +57,14 @@ void Canvas::Line(int x0, int y0, int x1, int y1, Rgb c) {
     Set(x0, y0, c);
     if (x0 == x1 && y0 == y1) break;
     int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x0 += sx; }
-    if (e2 <= dx) { err += dx; y0 += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
-
 #include <initializer_list>
 #include <map>
 #include <string_view>
@@ -15,7 +14,7 @@ namespace qf::paint {
 struct Rgb {
   int r = 0, g = 0, b = 0;
   QRgb Value() const { return qRgb(r, g, b); }
-  Rgb Scaled(double f) const;       // darker (f < 1) or lighter toward white (f > 1)
+  Rgb Scaled(double f) const;  // darker (f < 1) or lighter toward white (f > 1)
   Rgb Mixed(Rgb other, double t) const;
 };
 

@@ -32,24 +32,42 @@ std::vector<Pip> PipLayout(int count) {
     }
   };
   switch (count) {
-    case 2: p = {{kMid, a, false}, {kMid, d, true}}; break;
-    case 3: p = {{kMid, a, false}, {kMid, mid, false}, {kMid, d, true}}; break;
-    case 4: sides({a, d}); break;
-    case 5: sides({a, d}); p.push_back({kMid, mid, false}); break;
-    case 6: sides({a, mid, d}); break;
-    case 7: sides({a, mid, d}); p.push_back({kMid, 10, false}); break;
+    case 2:
+      p = {{kMid, a, false}, {kMid, d, true}};
+      break;
+    case 3:
+      p = {{kMid, a, false}, {kMid, mid, false}, {kMid, d, true}};
+      break;
+    case 4:
+      sides({a, d});
+      break;
+    case 5:
+      sides({a, d});
+      p.push_back({kMid, mid, false});
+      break;
+    case 6:
+      sides({a, mid, d});
+      break;
+    case 7:
+      sides({a, mid, d});
+      p.push_back({kMid, 10, false});
+      break;
     case 8:
       sides({a, mid, d});
       p.push_back({kMid, 10, false});
       p.push_back({kMid, 24, true});
       break;
-    case 9: sides({a, b, c, d}); p.push_back({kMid, mid, false}); break;
+    case 9:
+      sides({a, b, c, d});
+      p.push_back({kMid, mid, false});
+      break;
     case 10:
       sides({a, b, c, d});
       p.push_back({kMid, 7, false});
       p.push_back({kMid, 27, true});
       break;
-    default: break;
+    default:
+      break;
   }
   return p;
 }
@@ -76,15 +94,9 @@ void DrawCourt(Canvas& c, int suit, int rank) {
   Rgb robe = red ? Rgb{196, 30, 40} : Rgb{40, 64, 168};
   Rgb accent = red ? Rgb{40, 64, 168} : Rgb{196, 30, 40};
   Rgb gold{236, 184, 24};
-  Palette pal = {{'y', gold},
-                 {'j', accent},
-                 {'s', {250, 212, 172}},
-                 {'k', {20, 20, 20}},
-                 {'m', {200, 40, 40}},
-                 {'r', robe},
-                 {'a', accent},
-                 {'w', {236, 236, 240}},
-                 {'f', {40, 150, 60}},
+  Palette pal = {{'y', gold},         {'j', accent},          {'s', {250, 212, 172}},
+                 {'k', {20, 20, 20}}, {'m', {200, 40, 40}},   {'r', robe},
+                 {'a', accent},       {'w', {236, 236, 240}}, {'f', {40, 150, 60}},
                  {'c', accent}};
   const std::vector<std::string_view>* half = &kJackHalf;
   if (rank == 11) {
@@ -121,7 +133,7 @@ Canvas CardFace(int suit, int rank) {
   // Corner index: rank over a small suit, in the left 12 columns that stay visible when
   // hole cards overlap.
   static const std::array<char, 13> kRankChars = {'A', '2', '3', '4', '5', '6', '7',
-                                                   '8', '9', 'T', 'J', 'Q', 'K'};
+                                                  '8', '9', 'T', 'J', 'Q', 'K'};
   char rc = kRankChars[rank];
   DrawText(c, IndexFont(), rc == 'T' ? 1 : 2, 2, std::string_view(&rc, 1), ink);
   c.Sprite(2, 11, SmallSuit(suit), pal);
@@ -153,7 +165,8 @@ QImage SmallCardPicture() {
   c.RoundRect(0, 0, 24, 36, 4, kFace, &kEdge);
   Rgb blue{36, 70, 170}, light{110, 150, 230};
   for (int y = 3; y < 33; ++y)
-    for (int x = 3; x < 21; ++x) c.Set(x, y, ((x + y) % 4 == 0 || (x - y + 40) % 4 == 0) ? light : blue);
+    for (int x = 3; x < 21; ++x)
+      c.Set(x, y, ((x + y) % 4 == 0 || (x - y + 40) % 4 == 0) ? light : blue);
   return c.Image();
 }
 

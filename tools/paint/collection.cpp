@@ -2,7 +2,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 #include <vector>
 

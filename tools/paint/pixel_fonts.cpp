@@ -60,7 +60,8 @@ PixelFont MakeLabelFont() {
   g['g'] = {"", "", " ####", "#   #", "#   #", "#   #", "#   #", " ####", "    #", " ### "};
   g['h'] = {"#    ", "#    ", "#### ", "#   #", "#   #", "#   #", "#   #", "#   #"};
   g['i'] = {"  #  ", "     ", " ##  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "};
-  g['j'] = {"   # ", "     ", "  ## ", "   # ", "   # ", "   # ", "   # ", "   # ", "#  # ", " ##  "};
+  g['j'] = {"   # ", "     ", "  ## ", "   # ", "   # ",
+            "   # ", "   # ", "   # ", "#  # ", " ##  "};
   g['k'] = {"#    ", "#    ", "#  # ", "# #  ", "##   ", "# #  ", "#  # ", "#   #"};
   g['l'] = {" ##  ", "  #  ", "  #  ", "  #  ", "  #  ", "  #  ", "  #  ", " ### "};
   g['m'] = {"", "", "#### ", "# # #", "# # #", "# # #", "# # #", "# # #"};
@@ -181,8 +182,7 @@ int TextWidth(const PixelFont& font, std::string_view text) {
   return text.empty() ? 0 : w - font.spacing;
 }
 
-int DrawText(Canvas& canvas, const PixelFont& font, int x, int y, std::string_view text,
-             Rgb ink) {
+int DrawText(Canvas& canvas, const PixelFont& font, int x, int y, std::string_view text, Rgb ink) {
   for (char c : text) {
     auto it = font.glyphs.find(c);
     if (it != font.glyphs.end()) canvas.Sprite(x, y, it->second, {{'#', ink}});

@@ -22,7 +22,7 @@ bool InTriangle(double u, double v, double ax, double ay, double bx, double by, 
     return (qx - px) * (v - py) - (qy - py) * (u - px);
   };
   double d1 = side(ax, ay, bx, by), d2 = side(bx, by, cx, cy), d3 = side(cx, cy, ax, ay);
-  bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+  bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
   return !(neg && pos);
 }
 
@@ -35,8 +35,7 @@ bool InHeart(double u, double v) {
 bool InShape(int suit, double u, double v) {
   switch (suit) {
     case 0:  // spade: a heart upside down on a flared stem
-      return InHeart(u, -(1.2516 * v + 0.2516)) ||
-             InTriangle(u, v, 0, 0.15, -0.4, 1.0, 0.4, 1.0);
+      return InHeart(u, -(1.2516 * v + 0.2516)) || InTriangle(u, v, 0, 0.15, -0.4, 1.0, 0.4, 1.0);
     case 1:  // club: three balls on a flared stem
       return InCircle(u, v, 0, -0.55, 0.43) || InCircle(u, v, -0.55, 0.13, 0.43) ||
              InCircle(u, v, 0.55, 0.13, 0.43) || InCircle(u, v, 0, -0.05, 0.2) ||
@@ -51,16 +50,24 @@ bool InShape(int suit, double u, double v) {
 
 const std::vector<std::string_view>& SmallSuit(int suit) {
   switch (suit) {
-    case 0: return kSpade;
-    case 1: return kClub;
-    case 2: return kDiamond;
-    default: return kHeart;
+    case 0:
+      return kSpade;
+    case 1:
+      return kClub;
+    case 2:
+      return kDiamond;
+    default:
+      return kHeart;
   }
 }
 
-bool SuitIsRed(int suit) { return suit >= 2; }
+bool SuitIsRed(int suit) {
+  return suit >= 2;
+}
 
-Rgb SuitInk(int suit) { return SuitIsRed(suit) ? Rgb{206, 18, 32} : Rgb{24, 24, 28}; }
+Rgb SuitInk(int suit) {
+  return SuitIsRed(suit) ? Rgb{206, 18, 32} : Rgb{24, 24, 28};
+}
 
 void DrawLargeSuit(Canvas& c, int suit, int x, int y, int w, int h, Rgb ink) {
   const int n = 4;  // samples per axis

@@ -34,10 +34,10 @@ struct ChipColours {
 
 QImage Chip(int index) {
   static const ChipColours kColours[4] = {
-      {{176, 52, 40}, {122, 34, 26}, {244, 232, 214}},   // 5: red-brown
-      {{44, 86, 204}, {26, 52, 142}, {240, 240, 246}},   // 25: blue
+      {{176, 52, 40}, {122, 34, 26}, {244, 232, 214}},    // 5: red-brown
+      {{44, 86, 204}, {26, 52, 142}, {240, 240, 246}},    // 25: blue
       {{242, 242, 236}, {196, 196, 190}, {48, 92, 206}},  // 1: white
-      {{24, 116, 56}, {12, 72, 34}, {240, 240, 220}},    // 100: dark green
+      {{24, 116, 56}, {12, 72, 34}, {240, 240, 220}},     // 100: dark green
   };
   const ChipColours& k = kColours[index];
   Canvas c(9, 10, kChipKey);
@@ -123,8 +123,7 @@ QImage TurnStar() {
     }
     bool in = false;
     for (int i = 0, j = 9; i < 10; j = i++)
-      if ((py[i] > v) != (py[j] > v) &&
-          u < (px[j] - px[i]) * (v - py[i]) / (py[j] - py[i]) + px[i])
+      if ((py[i] > v) != (py[j] > v) && u < (px[j] - px[i]) * (v - py[i]) / (py[j] - py[i]) + px[i])
         in = !in;
     return in;
   };
@@ -148,8 +147,8 @@ QImage Felt() {
       int cx = (x + 5) % 10 - 5, cy = (y + 5) % 10 - 5;  // offset from the nearest lattice point
       int d = std::abs(cx) + std::abs(cy);
       bool even = (((x + 5) / 10) + ((y + 5) / 10)) % 2 == 0;
-      bool ring = even && d == 3;                    // hollow diamonds
-      bool dot = !even && d <= 1;                    // small dots between them
+      bool ring = even && d == 3;                                 // hollow diamonds
+      bool dot = !even && d <= 1;                                 // small dots between them
       bool grain = (x + 2 * y) % 8 == 0 && (3 * x + y) % 5 == 0;  // sparse felt speckle
       c.Set(x, y, ring || dot || grain ? brown : maroon);
     }
@@ -174,16 +173,20 @@ QImage TablePicture() {
       else
         depth = std::min(std::min(px, w - px), std::min(py, h - py));
       double along = std::atan2(py - h / 2.0, (px - w / 2.0) * 0.63) * 60.0;
-      double grain = std::sin(depth * 1.9 + 1.6 * std::sin(along * 0.05) + 0.7 * std::sin(along * 0.17));
+      double grain =
+          std::sin(depth * 1.9 + 1.6 * std::sin(along * 0.05) + 0.7 * std::sin(along * 0.17));
       double knot = std::sin(along * 0.031 + depth * 0.4);
       Rgb col = wood;
       if (grain > 0.55) col = wood.Mixed(woodLight, (grain - 0.55) * 1.6);
       if (grain < -0.6) col = wood.Mixed(woodDark, (-0.6 - grain) * 1.8);
       if (knot > 0.97) col = col.Mixed(woodDark, 0.5);
       // Rounded profile: light along the top of the rim, darker towards both of its edges.
-      if (depth < 1.2) col = woodDark.Scaled(0.7);
-      else if (depth < 2.6) col = col.Mixed(woodLight, 0.45);
-      else if (depth > 7.5) col = col.Mixed(woodDark, 0.35);
+      if (depth < 1.2)
+        col = woodDark.Scaled(0.7);
+      else if (depth < 2.6)
+        col = col.Mixed(woodLight, 0.45);
+      else if (depth > 7.5)
+        col = col.Mixed(woodDark, 0.35);
       c.Set(x, y, col);
     }
   // Felt with an inset shadow where it meets the rim.
@@ -208,8 +211,9 @@ QImage ButtonFace(bool lit) {
   for (int y = 0; y < 21; ++y)
     for (int x = 0; x < 65; ++x) {
       if (!InRoundRect(x, y, 0, 0, 65, 21, 6)) continue;
-      bool edge = !InRoundRect(x - 1, y, 0, 0, 65, 21, 6) || !InRoundRect(x + 1, y, 0, 0, 65, 21, 6) ||
-                  !InRoundRect(x, y - 1, 0, 0, 65, 21, 6) || !InRoundRect(x, y + 1, 0, 0, 65, 21, 6);
+      bool edge =
+          !InRoundRect(x - 1, y, 0, 0, 65, 21, 6) || !InRoundRect(x + 1, y, 0, 0, 65, 21, 6) ||
+          !InRoundRect(x, y - 1, 0, 0, 65, 21, 6) || !InRoundRect(x, y + 1, 0, 0, 65, 21, 6);
       Rgb col = top.Mixed(bottom, y / 20.0);
       if (y <= 9) col = col.Mixed(shine, 0.25 * (1.0 - y / 10.0));
       c.Set(x, y, edge ? border : col);

@@ -7,7 +7,9 @@ namespace qf::sound {
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 
-double NoteHz(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
+double NoteHz(int semitonesFromA4) {
+  return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
 
 // A bright plucked note: harmonics with faster decay for the higher ones.
 void Pluck(Buffer& b, double start, double hz, double amp, double decay) {
@@ -107,8 +109,8 @@ Buffer StartJingle() {
                       {1.74, E6, 0.9},  {1.74, G6, 0.9}};
   for (const N& m : melody) Pluck(b, m.at, NoteHz(m.note), 0.5, m.len);
   // Bass line.
-  const N bass[] = {{0.0, C5 - 24, 0.5}, {0.66, F5 - 24, 0.45}, {1.26, G5 - 24, 0.45},
-                    {1.74, C5 - 24, 0.9}};
+  const N bass[] = {
+      {0.0, C5 - 24, 0.5}, {0.66, F5 - 24, 0.45}, {1.26, G5 - 24, 0.45}, {1.74, C5 - 24, 0.9}};
   for (const N& m : bass) Pluck(b, m.at, NoteHz(m.note), 0.45, m.len);
   // Sparkles over the last chord.
   Bell(b, 1.98, NoteHz(G6 + 12), 0.18);

@@ -5,10 +5,10 @@
 
 namespace qf::sound {
 
-Buffer ChipsClink();     // chips pushed into the pot
-Buffer KnockOnWood();    // a check
-Buffer CardSwish();      // a fold
-Buffer ButtonClick();    // an action button pressed
-Buffer StartJingle();    // the start-up splash
+Buffer ChipsClink();   // chips pushed into the pot
+Buffer KnockOnWood();  // a check
+Buffer CardSwish();    // a fold
+Buffer ButtonClick();  // an action button pressed
+Buffer StartJingle();  // the start-up splash
 
 }  // namespace qf::sound

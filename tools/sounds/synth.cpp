@@ -24,7 +24,9 @@ double Noise::Next() {
   return (state_ / 4294967295.0) * 2.0 - 1.0;
 }
 
-Buffer Silence(double seconds) { return Buffer(static_cast<size_t>(seconds * kRate), 0.0); }
+Buffer Silence(double seconds) {
+  return Buffer(static_cast<size_t>(seconds * kRate), 0.0);
+}
 
 void AddPartial(Buffer& b, double start, double freq, double amp, double decaySeconds,
                 double attackSeconds) {
