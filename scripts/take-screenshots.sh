@@ -1,0 +1,80 @@
+#!/bin/bash
+# Takes the game's screenshots from the running program on a virtual display:
+#   docs/screenshots/first-run-new-table.png   the first start asking for a table
+#   docs/screenshots/bet-popup.png             a no-limit hand with the bet amounts open
+#   docs/screenshots/showdown-names-amounts.png a showdown with "Name" and "$" on
+#   docs/screenshots/bust-question.png         "Start" after a seat went broke
+# Needs xvfb-run, xdotool and ImageMagick (import, convert). The play is scripted
+# with fixed waits and a fixed seed, so the hands are the same from run to run.
+# Usage: scripts/take-screenshots.sh [build-dir]
+set -euo pipefail
+if [ "${1:-}" != "--inside" ]; then
+  build=$(realpath "${1:-build}")
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$build"
+fi
+build=$2
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$root/docs/screenshots
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
+game=$build/src/app/quillfern
+mkdir -p "$out"
+
+shot() {  # the window's area (zoom 2: 480 x 538 plus the menu bar) and what lies over it
+  import -window root "$work/full.png"
+  convert "$work/full.png" -crop 480x560+0+0 +repage "$out/$1"
+}
+focus() { xdotool search --name '^Quillfern$' windowfocus --sync; }
+poke() {  # writes one byte of the table file
+  printf "\\x$(printf %02x "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
+}
+
+# First start: no table yet, so the New Table dialog comes up.
+"$game" --data-file "$work/table.dat" --seed 5 --zoom 2 2>/dev/null &
+pid=$!
+sleep 2
+shot first-run-new-table.png
+focus
+xdotool key Return   # Go
+sleep 1
+kill -TERM $pid; wait $pid || true   # closes the splash, saves the table
+
+# The same table as a no-limit table, without the splash, dealing at once and
+# showing the whole board and the winner at the end of a hand.
+poke "$work/table.dat" 968 6     # betStructure: no limit
+poke "$work/table.dat" 1052 0    # showSplash
+poke "$work/table.dat" 1044 0    # confirmDeal
+poke "$work/table.dat" 1036 1    # alwaysShowWinner
+poke "$work/table.dat" 1032 1    # alwaysDealOut
+
+"$game" --data-file "$work/table.dat" --seed 5 --zoom 2 2>/dev/null &
+pid=$!
+sleep 3
+focus
+xdotool key 2        # "Raise": the amounts open
+sleep 0.5
+xdotool key Up       # the last row: all in
+sleep 0.3
+shot bet-popup.png
+xdotool key Return
+sleep 0.3
+for item in "101 29" "90 51"; do   # "Name | $" -> "Name", then "$"
+  xdotool mousemove 91 8 click 1
+  sleep 0.4
+  xdotool mousemove $item click 1
+  sleep 0.4
+done
+xdotool mousemove 700 700
+sleep 3
+for street in flop turn river; do   # "All In" on each street
+  xdotool key 1
+  sleep 2.5
+done
+shot showdown-names-amounts.png
+xdotool key 1        # "Start": the broke seat's question
+sleep 1.5
+shot bust-question.png
+kill -TERM $pid; wait $pid || true
+echo "screenshots in $out"
