@@ -13,4 +13,11 @@ mkdir -p "$root/resources/pictures" "$root/resources/sounds" "$root/resources/ic
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
   "$build/qf-paint" "$root/resources" "$root/docs/contact-sheet.png"
 "$build/qf-sounds" "$root/resources/sounds"
+
+# Everything the program compiles in must exist.
+missing=0
+while read -r f; do
+  [ -f "$root/resources/$f" ] || { echo "make-resources: missing resources/$f" >&2; missing=1; }
+done < <(sed -n 's:.*<file>\(.*\)</file>.*:\1:p' "$root/resources/quillfern.qrc")
+[ "$missing" = 0 ] || exit 1
 echo "make-resources: done"
