@@ -13,7 +13,8 @@ const char kBenchHelp[] =
     "\n"
     "Plays a fixed, seeded set of hands through the game's hand driver: 10-seat\n"
     "Texas fixed limit, 10-seat Texas no limit, 6-seat Omaha pot limit, 10-seat\n"
-    "Omaha spread limit, a 7-seat Texas table with antes, and a 4-seat tournament.\n"
+    "Omaha spread limit, a 7-seat Texas table with antes, a 3-seat table with\n"
+    "progressive stakes, and a 5-seat tournament played to its winner.\n"
     "Prints a line per run, then the signature (64-bit FNV-1a over the final\n"
     "table records, in hex), the time taken and hands per second of processor\n"
     "time. The signature changes exactly when the game's behaviour changes.\n"
@@ -57,11 +58,16 @@ std::vector<SimConfig> BenchRuns() {
   ante.baseBet = 5;
   runs.push_back(ante);
 
-  SimConfig tournament = Run(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic},
-                             StructureSpreadWide, 20000, 6);
+  SimConfig progressive =
+      Run(kTexasHoleCards, {KindLoose, KindParanoid, KindBluffing}, StructureSpreadRising, 600, 6);
+  progressive.progressive = true;
+  runs.push_back(progressive);
+
+  SimConfig tournament =
+      Run(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic, KindTight},
+          StructureSpreadWide, 20000, 6);
   tournament.tournament = true;
   tournament.rebuy = false;
-  tournament.progressive = true;
   runs.push_back(tournament);
   return runs;
 }
