@@ -52,17 +52,16 @@ uint32_t EvaluateHand(const uint8_t* cards, int n) {
   if (n < 2 || n > 9) return 0;
   const EvaluatorTables& t = Tables();
   uint64_t sums = kSuitCounterBias;
-  uint64_t suitRankBits = 0;
-  for (int i = 0; i < n; ++i) {
-    const EvaluatorCard& card = t.Card(cards[i]);
-    sums += card.key;
-    suitRankBits |= card.suitRankBit;
-  }
+  for (int i = 0; i < n; ++i) sums += t.CardKey(cards[i]);
   uint32_t flushValue = 0;
   if (sums & (kFlushBits | kBadCardBits)) [[unlikely]] {
     if (sums & kBadCardBits) return 0;
     int suit = std::countr_zero(sums & kFlushBits) / 4 - 8;
-    flushValue = t.SuitedValue(static_cast<unsigned>(suitRankBits >> (16 * suit)));
+    unsigned suitRanks = 0;
+    for (int i = 0; i < n; ++i) {
+      if (CardSuit(cards[i]) == suit) suitRanks |= 1u << CardRank(cards[i]);
+    }
+    flushValue = t.SuitedValue(suitRanks);
   }
   uint32_t rankKey = static_cast<uint32_t>(sums);
   uint32_t rankValue = n == 5                ? t.FiveCardRankValue(rankKey)
@@ -76,8 +75,8 @@ uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {
   const EvaluatorTables& t = Tables();
   uint64_t holeSums = 0;
   uint64_t boardSums = 0;
-  for (int i = 0; i < 4; ++i) holeSums += t.Card(cards[i]).key;
-  for (int i = 4; i < 9; ++i) boardSums += t.Card(cards[i]).key;
+  for (int i = 0; i < 4; ++i) holeSums += t.CardKey(cards[i]);
+  for (int i = 4; i < 9; ++i) boardSums += t.CardKey(cards[i]);
   if ((holeSums | boardSums) & kBadCardBits) return EvaluateOmahaOneByOne(cards);
 
   // Without suits: every two hole cards with every three board cards.
@@ -86,15 +85,15 @@ uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {
   int p = 0;
   for (int a = 0; a < 4; ++a) {
     for (int b = a + 1; b < 4; ++b) {
-      pairKeys[p++] = static_cast<uint32_t>(t.Card(cards[a]).key + t.Card(cards[b]).key);
+      pairKeys[p++] = static_cast<uint32_t>(t.CardKey(cards[a]) + t.CardKey(cards[b]));
     }
   }
   int q = 0;
   for (int x = 4; x < 9; ++x) {
     for (int y = x + 1; y < 9; ++y) {
       for (int z = y + 1; z < 9; ++z) {
-        tripleKeys[q++] = static_cast<uint32_t>(t.Card(cards[x]).key + t.Card(cards[y]).key +
-                                                t.Card(cards[z]).key);
+        tripleKeys[q++] =
+            static_cast<uint32_t>(t.CardKey(cards[x]) + t.CardKey(cards[y]) + t.CardKey(cards[z]));
       }
     }
   }

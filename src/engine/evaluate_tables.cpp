@@ -128,18 +128,18 @@ EvaluatorTables::EvaluatorTables(const RankEntries& entries)
     : upToSeven_(entries.upToSeven), five_(entries.five) {
   for (int code = 0; code < 256; ++code) {
     if (code < 1 || code > 52) {
-      cards_[code] = {1ull << 56, 0};
+      cardKeys_[code] = 1ull << 56;
       continue;
     }
     int rank = (code - 1) % 13;
     int suit = (code - 1) / 13;
-    cards_[code] = {kRankKeys[rank] | (1ull << (32 + 4 * suit)), 1ull << (16 * suit + rank)};
+    cardKeys_[code] = kRankKeys[rank] | (1ull << (32 + 4 * suit));
   }
   for (unsigned bits = 0; bits < suited_.size(); ++bits) suited_[bits] = qf::SuitedValue(bits);
 }
 
 size_t EvaluatorTables::SizeInBytes() const {
-  return sizeof(cards_) + sizeof(suited_) + upToSeven_.SizeInBytes() + five_.SizeInBytes();
+  return sizeof(cardKeys_) + sizeof(suited_) + upToSeven_.SizeInBytes() + five_.SizeInBytes();
 }
 
 }  // namespace qf

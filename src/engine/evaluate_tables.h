@@ -16,14 +16,10 @@
 
 namespace qf {
 
-// What one card code adds to a hand's running sums.
-struct EvaluatorCard {
-  // Bits 0..31: the rank key. Bits 32..47: one 4-bit counter per suit.
-  // Bits 56..63: counts codes outside 1..52.
-  uint64_t key;
-  // 1 << (16 * suit + rank index): the hand's per-suit rank masks.
-  uint64_t suitRankBit;
-};
+// What one card code adds to a hand's running sum. Bits 0..31: the card's
+// rank key. Bits 32..47: one 4-bit counter per suit, the card counting 1 in
+// its suit's. Bits 56..63: count codes outside 1..52.
+using EvaluatorCardKey = uint64_t;
 
 // Added once to a hand's key sum: every suit counter starts at 3, so bit 3 of
 // a counter is set exactly when its suit holds five or more of up to nine cards.
@@ -75,7 +71,7 @@ class EvaluatorTables {
  public:
   EvaluatorTables();
 
-  const EvaluatorCard& Card(uint8_t code) const { return cards_[code]; }
+  EvaluatorCardKey CardKey(uint8_t code) const { return cardKeys_[code]; }
 
   // Value of the suit whose cards have these rank bits (five or more bits).
   uint32_t SuitedValue(unsigned rankBits) const { return suited_[rankBits & 0x1fffu]; }
@@ -99,7 +95,7 @@ class EvaluatorTables {
   static RankEntries AllRankValues();
   explicit EvaluatorTables(const RankEntries& entries);
 
-  std::array<EvaluatorCard, 256> cards_{};
+  std::array<EvaluatorCardKey, 256> cardKeys_{};
   std::array<uint32_t, 8192> suited_{};
   RankKeyTable<17, 13> upToSeven_;
   RankKeyTable<13, 10> five_;

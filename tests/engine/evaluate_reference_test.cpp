@@ -15,11 +15,14 @@
 namespace qf {
 namespace {
 
-// Sanitizer and debug builds run the random checks with fewer hands.
+// Sanitizer and debug builds check every seventh five-card hand and run the
+// random checks with fewer hands.
 #if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+constexpr long kFiveCardStride = 7;
 constexpr int kRandomHands = 40000;
 constexpr int kRandomOmahaDeals = 3000;
 #else
+constexpr long kFiveCardStride = 1;
 constexpr int kRandomHands = 500000;
 constexpr int kRandomOmahaDeals = 20000;
 #endif
@@ -70,7 +73,7 @@ TEST(EvaluateAgainstReference, EveryHandOfTwoToFiveCards) {
     long hands = 0;
     long mismatches = 0;
     ForEachHand(n, [&](const uint8_t* cards) {
-      ++hands;
+      if (++hands % kFiveCardStride != 0 && n == 5) return;
       uint32_t expected = reference::EvaluateHand(cards, n);
       uint32_t actual = EvaluateHand(cards, n);
       if (actual != expected && ++mismatches <= 5) {
