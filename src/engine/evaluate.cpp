@@ -4,7 +4,6 @@
 #include <bit>
 
 #include "engine/cards.h"
-#include "engine/evaluate_rules.h"
 #include "engine/evaluate_tables.h"
 
 namespace qf {
@@ -15,11 +14,24 @@ const EvaluatorTables& Tables() {
   return tables;
 }
 
-// Hands of eight or nine cards: rank counts through the value rules.
-uint32_t RankValueFromCounts(const uint8_t* cards, int n) {
-  RankCounts counts{};
-  for (int i = 0; i < n; ++i) counts[(cards[i] - 1) % 13] += 1;
-  return RankCountValue(counts);
+// Hands of eight or nine cards: the best rank value of the hands of seven of
+// them, found by taking one or two card keys off the whole hand's key sum.
+uint32_t LongHandRankValue(const EvaluatorTables& t, const uint8_t* cards, int n,
+                           uint32_t rankKey) {
+  uint32_t best = 0;
+  if (n == 8) {
+    for (int i = 0; i < 8; ++i) {
+      best = std::max(best, t.RankValue(rankKey - static_cast<uint32_t>(t.CardKey(cards[i]))));
+    }
+    return best;
+  }
+  for (int i = 0; i < n; ++i) {
+    uint32_t without = rankKey - static_cast<uint32_t>(t.CardKey(cards[i]));
+    for (int j = i + 1; j < n; ++j) {
+      best = std::max(best, t.RankValue(without - static_cast<uint32_t>(t.CardKey(cards[j]))));
+    }
+  }
+  return best;
 }
 
 // Any Omaha hand holding a code outside 1..52 is valued five cards at a time.
@@ -66,7 +78,7 @@ uint32_t EvaluateHand(const uint8_t* cards, int n) {
   uint32_t rankKey = static_cast<uint32_t>(sums);
   uint32_t rankValue = n == 5                ? t.FiveCardRankValue(rankKey)
                        : n <= kMaxTableCards ? t.RankValue(rankKey)
-                                             : RankValueFromCounts(cards, n);
+                                             : LongHandRankValue(t, cards, n, rankKey);
   return std::max(rankValue, flushValue);
 }
 

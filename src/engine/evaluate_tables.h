@@ -27,7 +27,7 @@ inline constexpr uint64_t kSuitCounterBias = 0x3333ull << 32;
 inline constexpr uint64_t kFlushBits = 0x8888ull << 32;
 inline constexpr uint64_t kBadCardBits = 0xffull << 56;
 
-// Hands longer than this are valued from rank counts instead of the table.
+// Longer hands are valued as the best of the hands of this many of their cards.
 inline constexpr int kMaxTableCards = 7;
 
 // Per-rank keys (index 0 Ace .. 12 King): the smallest increasing keys whose
