@@ -1,5 +1,7 @@
 #include "app/app_start.h"
 
+#include <cstdio>
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -28,6 +30,12 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
   app.setWindowIcon(QIcon(":/icons/quillfern.png"));
   QGuiApplication::setDesktopFileName("quillfern");
 
+  if (qEnvironmentVariable("QF_REPORT_STARTUP") == "1") {
+    std::fprintf(stderr, "quillfern: application up %.1f ms after start\n",
+                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                           startedAt)
+                     .count());
+  }
   MainWindowConfig config;
   config.dataFile = options.dataFile.isEmpty() ? DefaultDataFilePath() : options.dataFile;
   config.seed = options.seed ? *options.seed : Rng::EntropySeed();

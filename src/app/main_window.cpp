@@ -135,12 +135,21 @@ void MainWindow::BuildMenus() {
 
 // --- start and close ---------------------------------------------------------------------------
 
+void MainWindow::ReportStartupPhase(const char* phase) const {
+  if (!config_.reportStartup) return;
+  const auto elapsed = std::chrono::steady_clock::now() - config_.startedAt;
+  std::fprintf(stderr, "quillfern: %s %.1f ms after start\n", phase,
+               std::chrono::duration<double, std::milli>(elapsed).count());
+}
+
 void MainWindow::Start() {
+  ReportStartupPhase("window built");
   {
     HandlerScope busy(handlerDepth_);
     startStatus_ = LoadOrResetTable(config_.dataFile, table_, rng_, ui_);
     InitSeatRects(table_, session_);
   }
+  ReportStartupPhase("table loaded");
   // The window is on screen from its creation, so the first run's New Table
   // dialog and the splash come up over it.
   show();
@@ -149,6 +158,7 @@ void MainWindow::Start() {
     HandlerScope busy(handlerDepth_);
     RepaintAll(table_, session_, ui_, true);
   }
+  ReportStartupPhase("table drawn");
   Present();
   if (table_.showSplash == 1) {
     DialogContext context = MakeDialogContext(table_);

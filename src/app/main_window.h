@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void ShowBetPopupList(const BetPopupState& popup) override;
   void CloseBetPopupList() override;
 
+  void ReportStartupPhase(const char* phase) const;
   void BuildMenus();
   QAction* AddCommand(QMenu* menu, const QString& text, const char* name,
                       std::function<void()> command);
