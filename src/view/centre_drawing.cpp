@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/deck.h"
+#include "view/seat_facts.h"
 #include "view/table_view.h"
 
 namespace qf {
@@ -73,8 +74,7 @@ void TableView::DrawPotArea(TableRecord& table, const Rect& rect) {
 }
 
 void TableView::DrawPotAreaWithTurn(TableRecord& table, const Rect& rect, const Turn& turn) {
-  const bool anyWon = std::any_of(std::begin(table.players), std::end(table.players),
-                                  [](const PlayerRecord& p) { return p.winnings != 0; });
+  const bool anyWon = AnySeatWon(table);
   const bool markTurn = turn.code == TurnForcedBet || turn.code == TurnAct;
   uint16_t total = 0;
   for (int seat = 0; seat < kSeatCount; ++seat) {

@@ -1,10 +1,10 @@
 // Cards, chip stacks, portraits and whole seats.
 #include <algorithm>
 #include <array>
-#include <iterator>
 
 #include "engine/deck.h"
 #include "engine/evaluate.h"
+#include "view/seat_facts.h"
 #include "view/table_view.h"
 
 namespace qf {
@@ -19,17 +19,6 @@ constexpr int kTileSize = 20;
 // Portrait strip of each seat.
 constexpr std::array<int, kSeatCount> kPortraitStrips = {120, 121, 122, 123, 124,
                                                          125, 143, 144, 145, 142};
-
-bool SeatInLayout(const TableRecord& table, int seat) {
-  if (seat < 0 || seat >= kSeatCount) return false;
-  if (table.smallTable == 0) return true;
-  return table.smallTable == 1 && seat < 6;
-}
-
-bool AnySeatWon(const TableRecord& table) {
-  return std::any_of(std::begin(table.players), std::end(table.players),
-                     [](const PlayerRecord& p) { return p.winnings != 0; });
-}
 
 // The bubble a seat shows for its last action or its share of the pot; 0 for
 // none. Once anybody has won, only the paid seats speak.

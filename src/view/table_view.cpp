@@ -5,6 +5,8 @@
 #include <thread>
 #include <utility>
 
+#include "view/seat_facts.h"
+
 namespace qf {
 
 TableView::TableView(SessionState& session)
@@ -82,9 +84,8 @@ void TableView::DrawFullTable(TableRecord& table, bool withBoardDeal) {
 }
 
 void TableView::RedrawSeat(TableRecord& table, int seat) {
-  Rect rect;
-  SeatRect(table.smallTable, kTableRect, rect, seat);
-  if (rect.Width() <= 0) return;  // not a seat of this layout
+  if (!SeatInLayout(table, seat)) return;
+  const Rect rect = SeatRectOf(table.smallTable, kTableRect, seat);
   FillFelt(rect);
   DrawSeat(table, seat, false, rect);
 }

@@ -19,11 +19,11 @@
 
 namespace qf::test {
 
-// The drawing half of the table UI with the rest answered by stubs; records
-// what the animations present and wait for.
-class TestUi : public DrawingTableUi {
+// The sound and dialog half of the table UI answered by stubs.
+template <class Base>
+class WithStubDialogs : public Base {
  public:
-  using DrawingTableUi::DrawingTableUi;
+  using Base::Base;
   void PlaySound(GameSound) override {}
   void RunNewTableDialog(TableRecord&) override {}
   int AskConfirmation(const std::string&, const std::vector<std::string>&) override { return 1; }
@@ -32,8 +32,8 @@ class TestUi : public DrawingTableUi {
   void CloseBetPopup() override {}
 };
 
-// A table UI that draws nothing: for setting tables up.
-class NullUi : public TableUi {
+// Drawing that draws nothing: for setting tables up.
+class NoDrawing : public TableUi {
  public:
   void DrawFullTable(TableRecord&, bool) override {}
   void DrawSeat(TableRecord&, int) override {}
@@ -45,13 +45,10 @@ class NullUi : public TableUi {
   void EraseButton(int) override {}
   void AnimateButtonPush(int) override {}
   void AnimateBoardDeal(TableRecord&, int, bool) override {}
-  void PlaySound(GameSound) override {}
-  void RunNewTableDialog(TableRecord&) override {}
-  int AskConfirmation(const std::string&, const std::vector<std::string>&) override { return 1; }
-  void OpenPlayerSettings(TableRecord&) override {}
-  void ShowBetPopup(const BetPopupState&) override {}
-  void CloseBetPopup() override {}
 };
+
+using TestUi = WithStubDialogs<DrawingTableUi>;
+using NullUi = WithStubDialogs<NoDrawing>;
 
 // A table of the given size and variant: seat 0 of kind seat0Kind, the other
 // seats of the layout computers, chips bought in, nobody dealt in yet.
