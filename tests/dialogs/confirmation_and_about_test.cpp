@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/confirmation_dialog.h"
+#include "dialogs/dialog_pictures.h"
+#include "dialogs/dialog_test_support.h"
+#include "flow/table_ui.h"
+
+namespace qf::test {
+namespace {
+
+TEST(ConfirmationDialogTest, EachButtonAnswersItsNumber) {
+  for (int answer = 1; answer <= 3; ++answer) {
+    ConfirmationDialog dialog("Ivy is out of chips.", {"Buy In", "Sit Out", "Leave"});
+    EXPECT_EQ(dialog.windowTitle(), "Confirmation");
+    EXPECT_EQ(dialog.MessageLabel()->text(), "Ivy is out of chips.");
+    WhenOpen<ConfirmationDialog>([answer](ConfirmationDialog* d) { Click(d->Button(answer)); });
+    dialog.exec();
+    EXPECT_EQ(dialog.Answer(), answer);
+  }
+}
+
+TEST(ConfirmationDialogTest, ClosingTheWindowAnswersNothing) {
+  ConfirmationDialog dialog("Keep playing?", {"Yes", "No"});
+  WhenOpen<ConfirmationDialog>([](ConfirmationDialog* d) { d->close(); });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Answer(), 0);
+}
+
+TEST(ConfirmationDialogTest, OneAnswerShowsOneFullWidthButtonOnTop) {
+  ConfirmationDialog dialog("You won the tournament!", {"OK"});
+  dialog.show();
+  ASSERT_NE(dialog.Button(1), nullptr);
+  EXPECT_EQ(dialog.Button(2), nullptr);
+  EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 1);
+  QPushButton* only = dialog.Button(1);
+  EXPECT_GT(only->y(), dialog.MessageLabel()->y());
+  EXPECT_GT(only->width(), dialog.width() * 3 / 4);
+  QTest::keyClick(&dialog, Qt::Key_Return);  // the first button is the default
+  EXPECT_EQ(dialog.Answer(), 1);
+}
+
+class AboutDialogTest : public testing::Test {
+ protected:
+  AboutDialogTest() { bench.ctx.zoom = 2; }
+
+  // A left click on the canvas at a point in picture pixels.
+  void TapAt(AboutDialog& dialog, int x, int y) {
+    QTest::mouseClick(dialog.Canvas(), Qt::LeftButton, {}, QPoint(2 * x + 1, 2 * y + 1));
+  }
+
+  DialogBench bench;
+};
+
+TEST(AboutPiecesTest, PiecesSlideToTheirPlacesAndStop) {
+  AboutPieces pieces;
+  int frames = 0;
+  while (!pieces.AtRest() && frames < 100) {
+    pieces.Step();
+    ++frames;
+  }
+  EXPECT_EQ(frames, 18);  // the top piece is the slowest
+  EXPECT_EQ(pieces.leftX, 22);
+  EXPECT_EQ(pieces.topY, 72);
+  EXPECT_EQ(pieces.rightX, 192);
+  pieces.Step();
+  EXPECT_TRUE(pieces.AtRest());
+}
+
+TEST(AboutPiecesTest, HotSpotsExcludeTheirRightAndBottomEdges) {
+  EXPECT_EQ(AboutHotSpotAt(65, 187), AboutHotSpot::ContactUs);
+  EXPECT_EQ(AboutHotSpotAt(177, 197), AboutHotSpot::ContactUs);
+  EXPECT_EQ(AboutHotSpotAt(178, 190), AboutHotSpot::None);
+  EXPECT_EQ(AboutHotSpotAt(44, 202), AboutHotSpot::Trademarks);
+  EXPECT_EQ(AboutHotSpotAt(195, 212), AboutHotSpot::Trademarks);
+  EXPECT_EQ(AboutHotSpotAt(100, 200), AboutHotSpot::None);
+  EXPECT_EQ(AboutHotSpotAt(52, 221), AboutHotSpot::WebPage);
+  EXPECT_EQ(AboutHotSpotAt(100, 229), AboutHotSpot::None);
+}
+
+TEST_F(AboutDialogTest, SlidesInThenShowsTheAboutPictureWithItsHotSpots) {
+  AboutDialog dialog(bench.ctx, false);
+  QList<QUrl> opened;
+  dialog.SetUrlOpener([&opened](const QUrl& url) { opened << url; });
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "About Quillfern");
+  EXPECT_TRUE(dialog.OkButton()->isVisible());
+  EXPECT_TRUE(dialog.Animating());
+  EXPECT_EQ(dialog.Canvas()->size(), QSize(480, 640));
+
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Animating(), 3000);
+  EXPECT_TRUE(dialog.Pieces().AtRest());
+  EXPECT_EQ(dialog.Frame().pixel(120, 150), LoadPicture(107).pixel(120, 150));
+  EXPECT_TRUE(bench.sounds.empty());
+
+  TapAt(dialog, 100, 190);
+  TapAt(dialog, 100, 205);
+  TapAt(dialog, 100, 225);
+  TapAt(dialog, 10, 10);
+  EXPECT_EQ(bench.helpAnchors, QStringList({"contact_us", "trademarks_copyrights"}));
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0].scheme(), "https");
+  EXPECT_TRUE(dialog.isVisible());
+
+  Click(dialog.OkButton());
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(AboutDialogTest, FramesDrawThePiecesWhereTheyStand) {
+  AboutDialog dialog(bench.ctx, false);
+  const QImage left = LoadPicture(126);
+  const QImage top = LoadPicture(106);
+  const QImage right = LoadPicture(127);
+  ASSERT_FALSE(left.isNull() || top.isNull() || right.isNull());
+  for (int frame = 0; frame < 5; ++frame) dialog.DrawAboutFrame();
+  const AboutPieces& at = dialog.Pieces();
+  EXPECT_EQ(at.leftX, 10);
+  EXPECT_EQ(at.topY, 20);
+  EXPECT_EQ(at.rightX, 225);
+  EXPECT_EQ(dialog.Frame().pixel(at.leftX + 5, 102 + 40), left.pixel(5, 40));
+  EXPECT_EQ(dialog.Frame().pixel(102 + 30, at.topY + 10), top.pixel(30, 10));
+  EXPECT_EQ(dialog.Frame().pixel(at.rightX + 3, 102 + 50), right.pixel(3, 50));
+  EXPECT_EQ(dialog.Frame().pixel(0, 300), qRgb(0, 0, 0));        // outline
+  EXPECT_EQ(dialog.Frame().pixel(5, 300), qRgb(255, 255, 255));  // white inside
+}
+
+TEST_F(AboutDialogTest, ATapDuringTheSlideEndsItAndHotSpotsAnswerFromTheNextTap) {
+  AboutDialog dialog(bench.ctx, false);
+  dialog.show();
+  ASSERT_TRUE(dialog.Animating());
+  TapAt(dialog, 100, 190);
+  EXPECT_FALSE(dialog.Animating());
+  EXPECT_TRUE(bench.helpAnchors.isEmpty());
+  EXPECT_EQ(dialog.Frame().pixel(120, 150), LoadPicture(107).pixel(120, 150));
+  TapAt(dialog, 100, 190);
+  EXPECT_EQ(bench.helpAnchors, QStringList({"contact_us"}));
+}
+
+TEST_F(AboutDialogTest, SplashPlaysItsJingleAndClosesByItself) {
+  AboutDialog dialog(bench.ctx, true);
+  dialog.SetSplashCloseDelay(200);
+  dialog.show();
+  EXPECT_FALSE(dialog.OkButton()->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Animating(), 1000);
+  EXPECT_EQ(bench.sounds, std::vector<int>({static_cast<int>(GameSound::Splash)}));
+  EXPECT_EQ(dialog.Frame().pixel(120, 150), LoadPicture(170).pixel(120, 150));
+  EXPECT_TRUE(dialog.isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 2000);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(AboutDialogTest, SplashClosesAtATapAfterThePictureAppears) {
+  AboutDialog dialog(bench.ctx, true);
+  dialog.show();
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Animating(), 1000);
+  TapAt(dialog, 120, 150);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(AboutDialogTest, SplashStaysFiveSecondsByDefault) {
+  AboutDialog dialog(bench.ctx, true);
+  QElapsedTimer clock;
+  clock.start();
+  dialog.exec();
+  EXPECT_GE(clock.elapsed(), 5000);
+  EXPECT_LT(clock.elapsed(), 15000);
+}
+
+}  // namespace
+}  // namespace qf::test

@@ -1,0 +1,201 @@
+#include "dialogs/player_settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstring>
+
+#include "dialogs/dialog_pictures.h"
+#include "dialogs/dialog_test_support.h"
+#include "dialogs/game_stats_dialog.h"
+#include "dialogs/seat_preview.h"
+
+namespace qf::test {
+namespace {
+
+class PlayerSettingsDialogTest : public testing::Test {
+ protected:
+  PlayerSettingsDialogTest() {
+    bench.SeatKinds({KindHuman, KindSmart, KindTight, KindLoose, KindStupid});
+  }
+
+  QStringList StatTexts(const PlayerSettingsDialog& dialog) const {
+    QStringList texts;
+    for (int i = 0; i < 9; ++i) texts << dialog.StatLabel(i)->text();
+    return texts;
+  }
+
+  void TypeName(PlayerSettingsDialog& dialog, const QString& name) {
+    dialog.NameBox()->selectAll();
+    QTest::keyClick(dialog.NameBox(), Qt::Key_Backspace);
+    // One key press per character, carrying its text (also beyond ASCII).
+    for (const QChar c : name) {
+      QTest::sendKeyEvent(QTest::Click, dialog.NameBox(), Qt::Key_unknown, QString(c),
+                          Qt::NoModifier);
+    }
+  }
+
+  DialogBench bench;
+};
+
+TEST_F(PlayerSettingsDialogTest, ShowsTheSeatOfTheSessionWithItsFigures) {
+  bench.session.settingsSeat = 4;
+  PlayerRecord& seat = bench.table.players[4];
+  seat.raises = 3;
+  seat.calls = 14;
+  seat.folds = 25;
+  seat.checks = 6;
+  seat.handsPlayed = 48;
+  seat.handsWon = 9;
+  seat.rakePaid = 17;
+  PlayerSettingsDialog dialog(bench.ctx);
+
+  EXPECT_EQ(dialog.windowTitle(), "Player Settings");
+  EXPECT_EQ(dialog.SeatList()->count(), 10);
+  EXPECT_EQ(dialog.SeatList()->itemText(9), "Player 10");
+  EXPECT_EQ(dialog.SeatList()->currentText(), "Player 5");
+  EXPECT_EQ(dialog.NameBox()->text(), "Ivy");
+  EXPECT_EQ(dialog.KindList()->count(), 10);
+  EXPECT_EQ(dialog.KindList()->itemText(1), "Hidden Human");
+  EXPECT_EQ(dialog.KindList()->currentText(), "Stupid Computer");
+  EXPECT_EQ(StatTexts(dialog),
+            QStringList({"Chips: $200", "Debt: $200", "Raises: 3", "Calls: 14", "Folds: 25",
+                         "Checks: 6", "Hands Played: 48", "Hands Won: 9", "Rake Collected: $17"}));
+}
+
+TEST_F(PlayerSettingsDialogTest, ABalanceOfZeroIsAProfit) {
+  bench.table.players[0].balance = 0;
+  PlayerSettingsDialog dialog(bench.ctx);
+  EXPECT_EQ(dialog.StatLabel(1)->text(), "Profit: $0");
+}
+
+TEST_F(PlayerSettingsDialogTest, SixLettersAreStoredSevenKeepTheOldName) {
+  {
+    PlayerSettingsDialog dialog(bench.ctx);
+    TypeName(dialog, "Rowena");
+    QTest::keyClick(&dialog, Qt::Key_Escape);  // closing is OK
+  }
+  EXPECT_STREQ(bench.table.players[0].name, "Rowena");
+  {
+    PlayerSettingsDialog dialog(bench.ctx);
+    TypeName(dialog, "Rosalind");
+    Click(dialog.OkButton());
+  }
+  EXPECT_STREQ(bench.table.players[0].name, "Rowena");
+  {
+    PlayerSettingsDialog dialog(bench.ctx);
+    TypeName(dialog, "");
+    Click(dialog.OkButton());
+  }
+  EXPECT_STREQ(bench.table.players[0].name, "Rowena");
+}
+
+TEST_F(PlayerSettingsDialogTest, ANameIsStoredCleanAndEightBit) {
+  std::memset(bench.table.players[0].name, 'x', kNameSize - 1);
+  {
+    PlayerSettingsDialog dialog(bench.ctx);
+    TypeName(dialog, QString::fromUtf8("Zo\u00eb\u4e2d"));
+    Click(dialog.OkButton());
+  }
+  const char expected[kNameSize] = {'Z', 'o', '\xeb', '?'};
+  EXPECT_EQ(std::memcmp(bench.table.players[0].name, expected, kNameSize), 0);
+
+  PlayerSettingsDialog dialog(bench.ctx);
+  EXPECT_EQ(dialog.NameBox()->text(), QString::fromUtf8("Zo\u00eb?"));
+}
+
+TEST_F(PlayerSettingsDialogTest, ChoosingAnotherSeatStoresTheNameTypedForTheFirst) {
+  PlayerSettingsDialog dialog(bench.ctx);
+  TypeName(dialog, "Ada");
+  ChooseEntry(dialog.SeatList(), 2);
+  EXPECT_STREQ(bench.table.players[0].name, "Ada");
+  EXPECT_EQ(bench.session.settingsSeat, 2);
+  EXPECT_EQ(dialog.NameBox()->text(), "Oswin");
+  EXPECT_EQ(dialog.KindList()->currentText(), "Tight Computer");
+}
+
+TEST_F(PlayerSettingsDialogTest, KindIsStoredAtOnceAndThePictureFollowsAtTheNextRefresh) {
+  bench.session.settingsSeat = 1;
+  PlayerSettingsDialog dialog(bench.ctx);
+  const QImage face = dialog.Preview()->Picture();
+  EXPECT_EQ(face, SeatPicture(1, KindSmart));
+
+  ChooseEntry(dialog.KindList(), KindHuman);
+  EXPECT_EQ(bench.table.players[1].kind, KindHuman);
+  EXPECT_EQ(dialog.Preview()->Picture(), face);
+
+  Click(dialog.BuyInButton());  // refreshes
+  EXPECT_EQ(dialog.Preview()->Picture(), SeatPicture(1, KindHuman));
+}
+
+TEST_F(PlayerSettingsDialogTest, BuyInAndCashInKeepBalancePlusChips) {
+  PlayerSettingsDialog dialog(bench.ctx);
+  const PlayerRecord& seat = bench.table.players[0];
+  const int64_t worth = int64_t{seat.balance} + seat.chips;
+
+  Click(dialog.BuyInButton());
+  EXPECT_EQ(seat.chips, 220u);
+  EXPECT_EQ(seat.balance, -220);
+  EXPECT_EQ(dialog.StatLabel(0)->text(), "Chips: $220");
+  EXPECT_EQ(dialog.StatLabel(1)->text(), "Debt: $220");
+  EXPECT_EQ(int64_t{seat.balance} + seat.chips, worth);
+
+  Click(dialog.CashInButton());
+  EXPECT_EQ(seat.chips, 0u);
+  EXPECT_EQ(seat.balance, 0);
+  EXPECT_EQ(dialog.StatLabel(1)->text(), "Profit: $0");
+  EXPECT_EQ(int64_t{seat.balance} + seat.chips, worth);
+}
+
+TEST_F(PlayerSettingsDialogTest, ANameTypedBeforeCashInIsLost) {
+  PlayerSettingsDialog dialog(bench.ctx);
+  TypeName(dialog, "Ada");
+  Click(dialog.CashInButton());
+  EXPECT_EQ(dialog.NameBox()->text(), "You");
+  Click(dialog.OkButton());
+  EXPECT_STREQ(bench.table.players[0].name, "You");
+}
+
+TEST_F(PlayerSettingsDialogTest, SeatPictureIsPaintedAgainWhenTheDialogRepaints) {
+  bench.session.settingsSeat = 3;
+  PlayerSettingsDialog dialog(bench.ctx);
+  dialog.show();
+  const QImage face = SeatPicture(3, KindLoose);
+  ASSERT_FALSE(face.isNull()) << "portrait pictures are missing from the resources";
+  for (int pass = 0; pass < 2; ++pass) {
+    const QImage shown = dialog.Preview()->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(20, 20));
+    int same = 0;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        const QRgb want = qAlpha(face.pixel(x, y)) == 0 ? qRgb(255, 255, 255) : face.pixel(x, y);
+        if ((shown.pixel(x, y) & 0xFFFFFF) == (want & 0xFFFFFF)) ++same;
+      }
+    }
+    EXPECT_EQ(same, 400) << "pass " << pass;
+    dialog.repaint();
+  }
+}
+
+TEST_F(PlayerSettingsDialogTest, GameStatsOpensItForIndividualStats) {
+  bench.session.settingsSeat = 2;
+  GameStatsDialog stats(bench.ctx);
+  QString shownSeat;
+  WhenOpen<PlayerSettingsDialog>([&shownSeat](PlayerSettingsDialog* dialog) {
+    shownSeat = dialog->SeatList()->currentText();
+    Click(dialog->BuyInButton());
+    Click(dialog->OkButton());
+  });
+  const QString cashBefore = stats.FigureLabel(4)->text();
+  Click(stats.IndividualStatsButton());
+  EXPECT_EQ(shownSeat, "Player 3");
+  EXPECT_EQ(bench.table.players[2].chips, 220u);
+  EXPECT_EQ(stats.FigureLabel(4)->text(), cashBefore);  // not worked out again
+}
+
+}  // namespace
+}  // namespace qf::test

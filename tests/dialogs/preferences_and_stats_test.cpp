@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialogs/dialog_test_support.h"
+#include "dialogs/game_stats_dialog.h"
+#include "dialogs/preferences_dialog.h"
+
+namespace qf::test {
+namespace {
+
+QRgb SwatchColor(const QPushButton* button) {
+  const QImage swatch = button->icon().pixmap(button->iconSize()).toImage();
+  return swatch.pixel(swatch.width() / 2, swatch.height() / 2) & 0xFFFFFF;
+}
+
+class PreferencesDialogTest : public testing::Test {
+ protected:
+  DialogBench bench;
+};
+
+TEST_F(PreferencesDialogTest, DefaultTableOpensWithItsPreferences) {
+  PreferencesDialog dialog(bench.ctx);
+  dialog.show();
+  EXPECT_EQ(dialog.windowTitle(), "Preferences");
+  EXPECT_FALSE(dialog.BustedQuitBox()->isChecked());
+  EXPECT_TRUE(dialog.ConfirmDealBox()->isChecked());
+  EXPECT_TRUE(dialog.ShowSplashBox()->isChecked());
+  EXPECT_FALSE(dialog.ShowWinnerBox()->isChecked());
+  EXPECT_FALSE(dialog.DealOutBox()->isChecked());
+  EXPECT_TRUE(dialog.SoundBox()->isChecked());
+  EXPECT_EQ(SwatchColor(dialog.TableColorButton()), qRgb(0, 130, 0) & 0xFFFFFF);
+  EXPECT_FALSE(dialog.AnimateChipsBox()->isVisible());
+  EXPECT_FALSE(dialog.AnimateCardsBox()->isVisible());
+  EXPECT_FALSE(dialog.HardButtonsBox()->isVisible());
+  EXPECT_FALSE(dialog.BackgroundColorButton()->isVisible());
+  for (const char* section : {"Game Flow", "Display"}) {
+    bool found = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      if (label->text() == section) found = label->font().bold() && label->isVisible();
+    }
+    EXPECT_TRUE(found) << section;
+  }
+}
+
+TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInverted) {
+  PreferencesDialog dialog(bench.ctx);
+  dialog.show();
+  Click(dialog.BustedQuitBox());
+  Click(dialog.SoundBox());
+  Click(dialog.ShowWinnerBox());
+  EXPECT_EQ(bench.table.bustedStay, 1u);  // not yet
+  EXPECT_EQ(bench.table.soundEnabled, 1);
+  Click(dialog.OkButton());
+  EXPECT_EQ(bench.table.bustedStay, 0u);
+  EXPECT_EQ(bench.table.soundEnabled, 0);
+  EXPECT_EQ(bench.table.alwaysShowWinner, 1u);
+  EXPECT_EQ(bench.table.confirmDeal, 1u);
+
+  PreferencesDialog again(bench.ctx);
+  again.show();
+  EXPECT_TRUE(again.BustedQuitBox()->isChecked());
+  Click(again.BustedQuitBox());
+  Click(again.DealOutBox());
+  QTest::keyClick(&again, Qt::Key_Escape);  // closing is OK
+  EXPECT_EQ(bench.table.bustedStay, 1u);
+  EXPECT_EQ(bench.table.alwaysDealOut, 1u);
+}
+
+TEST_F(PreferencesDialogTest, HiddenBoxesPassTheirFieldsThrough) {
+  bench.table.animateChips = 0;
+  bench.table.animateCards = 1;
+  bench.table.useHardButtons = 1;
+  PreferencesDialog dialog(bench.ctx);
+  Click(dialog.OkButton());
+  EXPECT_EQ(bench.table.animateChips, 0);
+  EXPECT_EQ(bench.table.animateCards, 1);
+  EXPECT_EQ(bench.table.useHardButtons, 1);
+}
+
+TEST_F(PreferencesDialogTest, TableColourIsStoredTheMomentThePickerReturns) {
+  bench.table.tableColor = 0x00336699;  // red 0x99, green 0x66, blue 0x33
+  PreferencesDialog dialog(bench.ctx);
+  QColor offered;
+  dialog.SetColorPicker([&offered](const QColor& initial, QWidget*) {
+    offered = initial;
+    return QColor(10, 20, 30);
+  });
+  Click(dialog.TableColorButton());
+  EXPECT_EQ(offered, QColor(0x99, 0x66, 0x33));
+  EXPECT_EQ(bench.table.tableColor, 0x001E140Au);
+  EXPECT_EQ(SwatchColor(dialog.TableColorButton()), qRgb(10, 20, 30) & 0xFFFFFF);
+
+  dialog.SetColorPicker([](const QColor&, QWidget*) { return QColor(); });  // backs out
+  Click(dialog.TableColorButton());
+  EXPECT_EQ(bench.table.tableColor, 0x001E140Au);
+  EXPECT_EQ(bench.table.backgroundColor, 0x0084FF84u);
+}
+
+TEST_F(PreferencesDialogTest, RealColourDialogBackedOutLeavesTheColour) {
+  PreferencesDialog dialog(bench.ctx);
+  WhenModalOpens([](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); },
+                 [](QWidget* w) { return w->inherits("QColorDialog"); });
+  Click(dialog.TableColorButton());
+  EXPECT_EQ(bench.table.tableColor, 0x8200u);
+}
+
+TEST_F(PreferencesDialogTest, HelpOpensItsPage) {
+  PreferencesDialog dialog(bench.ctx);
+  Click(dialog.HelpButton());
+  EXPECT_EQ(bench.helpAnchors, QStringList({"Preferences_Help"}));
+}
+
+class GameStatsDialogTest : public testing::Test {
+ protected:
+  QStringList Figures(const GameStatsDialog& dialog) const {
+    QStringList figures;
+    for (int i = 0; i < GameStatsDialog::kFigureCount; ++i)
+      figures << dialog.FigureLabel(i)->text();
+    return figures;
+  }
+
+  DialogBench bench;
+};
+
+TEST_F(GameStatsDialogTest, FiguresOfAHandInProgress) {
+  bench.SeatKinds({KindHuman, KindSmart, KindStupid, KindInactive});
+  PlayerRecord* p = bench.table.players;
+  p[0].chips = 150, p[0].inPot = 30, p[0].handsPlayed = 12, p[0].rakePaid = 3;
+  p[1].chips = 100, p[1].inPot = 20, p[1].handsPlayed = 15, p[1].rakePaid = 5;
+  p[2].chips = 80, p[2].inPot = 0, p[2].handsPlayed = 15;
+  p[3].handsPlayed = 40, p[3].rakePaid = 2;  // an old seat, out of play now
+  GameStatsDialog dialog(bench.ctx);
+  EXPECT_EQ(dialog.windowTitle(), "Game Stats");
+  EXPECT_EQ(Figures(dialog), QStringList({"40", "10", "Intermediate", "3", "380"}));
+}
+
+TEST_F(GameStatsDialogTest, LevelFollowsTheComputerSeats) {
+  bench.SeatKinds({KindHuman, KindSmart, KindTight});
+  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Pro");
+  bench.SeatKinds({KindHuman, KindErratic, KindTight});
+  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Beginner");
+  bench.SeatKinds({KindHuman, KindHiddenHuman, KindInactive});
+  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Intermediate");
+}
+
+TEST_F(GameStatsDialogTest, ClosingEndsAccepted) {
+  GameStatsDialog dialog(bench.ctx);
+  WhenOpen<GameStatsDialog>([](GameStatsDialog* d) { d->close(); });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace qf::test
