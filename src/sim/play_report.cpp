@@ -157,6 +157,8 @@ void PrintPlayReport(const SimConfig& config, const SimResult& result, std::ostr
   out << "\n";
   if (result.tournamentWinner) {
     out << *result.tournamentWinner << " won the tournament.\n";
+  } else if (config.tournament) {
+    out << "The tournament had no winner yet when the run ended.\n";
   }
   out << Format("%llu hands in %.2f s (%.2f s of processor time): %.0f hands per second\n",
                 static_cast<unsigned long long>(result.hands), result.seconds, result.cpuSeconds,

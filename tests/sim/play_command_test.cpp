@@ -155,5 +155,16 @@ TEST(PlayCommand, SameSeedSameReport) {
   EXPECT_EQ(withoutTiming(first.out), withoutTiming(second.out));
 }
 
+TEST(PlayCommand, TournamentNamesItsWinnerOrSaysThereIsNone) {
+  CommandRun done =
+      Play({"--tournament", "--seats", "stupid,loose", "--structure", "6", "--seed", "2"});
+  ASSERT_EQ(done.status, 0) << done.err;
+  EXPECT_NE(done.out.find(" won the tournament.\n"), std::string::npos) << done.out;
+  CommandRun cut =
+      Play({"--tournament", "--hands", "1", "--seats", "tight,paranoid", "--seed", "2"});
+  ASSERT_EQ(cut.status, 0) << cut.err;
+  EXPECT_NE(cut.out.find("no winner yet"), std::string::npos) << cut.out;
+}
+
 }  // namespace
 }  // namespace qf
