@@ -146,7 +146,7 @@ TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
   game.Start();
   const QByteArray atStart = RecordBytes(game.Table());
   // The first paint starts the 100 ms timer, and the computers play.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != atStart; }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != atStart; }, 10000));
   EXPECT_TRUE(game.window->TickTimer().isActive());
   EXPECT_EQ(game.window->TickTimer().interval(), 100);
 
@@ -163,7 +163,7 @@ TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
   EXPECT_TRUE(sawDialog);
   EXPECT_TRUE(heldStill);
   const QByteArray after = RecordBytes(game.Table());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 10000));
 }
 
 }  // namespace
