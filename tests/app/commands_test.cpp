@@ -1,6 +1,7 @@
 // Menu commands, the label toggles, the zoom, the questions, and ticks held
 // while a dialog is open.
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "game_harness.h"
 
@@ -164,6 +165,48 @@ TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
   EXPECT_TRUE(heldStill);
   const QByteArray after = RecordBytes(game.Table());
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 10000));
+}
+
+}  // namespace
+}  // namespace qf::apptest
+
+namespace qf::apptest {
+namespace {
+
+TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart}));
+  game.Start();
+  game.window->OpenHelp("Preferences_Help");
+  HelpWindow* help = game.window->Help();
+  ASSERT_NE(help, nullptr);
+  QCoreApplication::processEvents();
+  const int atPreferences = help->verticalScrollBar()->value();
+  EXPECT_GT(atPreferences, 0);
+  game.Trigger("actionHelp");
+  EXPECT_EQ(game.window->Help(), help);  // the one window, reused
+  EXPECT_EQ(help->verticalScrollBar()->value(), 0);
+  help->close();
+
+  // From a dialog's "Help" the window is modal over that dialog, so it can be
+  // read and closed while the dialog waits.
+  game.realDialogs = true;
+  Qt::WindowModality modality = Qt::NonModal;
+  bool helpShown = false;
+  QTimer::singleShot(0, [&] {
+    QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+    auto* dialog = qobject_cast<NewTableDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    dialog->HelpButton()->click();
+    helpShown = help->isVisible();
+    modality = help->windowModality();
+    EXPECT_EQ(QApplication::activeModalWidget(), help);
+    help->close();
+    dialog->CancelButton()->click();
+  });
+  game.Trigger("actionNewTable");
+  EXPECT_TRUE(helpShown);
+  EXPECT_EQ(modality, Qt::ApplicationModal);
 }
 
 }  // namespace
