@@ -24,6 +24,12 @@ void ForEachRankMultiset(RankCounts& counts, int rank, int cards, int cardsLeft,
   counts[rank] = 0;
 }
 
+// A table that cannot be built is a fault in the program itself.
+[[noreturn]] void TableFault(const char* what) {
+  std::fprintf(stderr, "hand evaluator: %s\n", what);
+  std::abort();
+}
+
 }  // namespace
 
 // Rank key sums and values of all hands of up to kMaxTableCards cards, and of
@@ -42,15 +48,6 @@ EvaluatorTables::RankEntries EvaluatorTables::AllRankValues() {
   });
   return all;
 }
-
-namespace {
-
-[[noreturn]] void TableFault(const char* what) {
-  std::fprintf(stderr, "hand evaluator: %s\n", what);
-  std::abort();
-}
-
-}  // namespace
 
 template <int SlotBits, int BucketBits>
 RankKeyTable<SlotBits, BucketBits>::RankKeyTable(const std::vector<KeyedValue>& entries) {
