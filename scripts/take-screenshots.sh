@@ -4,6 +4,7 @@
 #   docs/screenshots/bet-popup.png             a no-limit hand with the bet amounts open
 #   docs/screenshots/showdown-names-amounts.png a showdown with "Name" and "$" on
 #   docs/screenshots/bust-question.png         "Start" after a seat went broke
+# and every dialog as the game shows it, under docs/dialogs/.
 # Needs xvfb-run, xdotool and ImageMagick (import, convert). The play is scripted
 # with fixed waits and a fixed seed, so the hands are the same from run to run.
 # Usage: scripts/take-screenshots.sh [build-dir]
@@ -76,5 +77,44 @@ shot showdown-names-amounts.png
 xdotool key 1        # "Start": the broke seat's question
 sleep 1.5
 shot bust-question.png
+cp "$out/bust-question.png" "$work/question.png"
 kill -TERM $pid; wait $pid || true
-echo "screenshots in $out"
+
+# The dialogs, opened from the "Game" menu of the running game.
+dialogs=$root/docs/dialogs
+mkdir -p "$dialogs"
+dialog_shot() {  # the window and the dialog over it, without the empty screen
+  import -window root "$work/full.png"
+  convert "$work/full.png" -trim +repage "$dialogs/$1"
+}
+menu() {  # "Game" menu item by its row: 0 New Table.. 1 Edit Players.. 2 Edit Game..
+  xdotool mousemove 27 8 click 1   # 3 Preferences 4 Stats 5 Help 6 About
+  sleep 0.4
+  xdotool mousemove 70 $((29 + 22 * $1 + ($1 >= 5 ? 2 : 0))) click 1
+}
+cp "$work/question.png" "$dialogs/confirmation.png"
+poke "$work/table.dat" 1052 1    # the splash on
+"$game" --data-file "$work/table.dat" --seed 5 --zoom 2 2>/dev/null &
+pid=$!
+sleep 1.5
+dialog_shot splash.png
+sleep 5                           # the splash closes itself
+focus
+for entry in "1 player_settings.png" "2 betting.png" "3 preferences.png" "4 game_stats.png" \
+             "0 new_table.png"; do
+  set -- $entry
+  menu "$1"
+  sleep 1
+  dialog_shot "$2"
+  xdotool key Escape
+  sleep 0.5
+done
+menu 6
+sleep 0.15
+dialog_shot about_sliding.png
+sleep 1
+dialog_shot about.png
+xdotool key Escape
+sleep 0.3
+kill -TERM $pid; wait $pid || true
+echo "screenshots in $out and $dialogs"
