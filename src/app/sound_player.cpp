@@ -1,5 +1,8 @@
 #include "app/sound_player.h"
 
+#include <QAudioDevice>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -16,7 +19,10 @@ constexpr const char* kSoundFiles[] = {
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 void SoundPlayer::Preload() {
-  if (effects_[0] != nullptr) return;
+  if (loaded_) return;
+  loaded_ = true;
+  // Without an audio output there is nothing to load: every sound is silent.
+  if (QMediaDevices::audioOutputs().isEmpty()) return;
   for (int i = 0; i < kSoundCount; ++i) {
     effects_[i] = new QSoundEffect(this);
     effects_[i]->setSource(QUrl(kSoundFiles[i]));
@@ -27,6 +33,7 @@ void SoundPlayer::Play(GameSound sound) {
   const int index = static_cast<int>(sound);
   if (index < 0 || index >= kSoundCount) return;
   Preload();
+  if (effects_[index] == nullptr) return;
   if (playing_ != nullptr) playing_->stop();
   playing_ = effects_[index];
   playing_->play();

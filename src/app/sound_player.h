@@ -26,6 +26,7 @@ class SoundPlayer : public QObject {
   static constexpr int kSoundCount = 5;
   std::array<QSoundEffect*, kSoundCount> effects_{};
   QSoundEffect* playing_ = nullptr;
+  bool loaded_ = false;
 };
 
 }  // namespace qf

@@ -194,7 +194,7 @@ TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
   Qt::WindowModality modality = Qt::NonModal;
   bool helpShown = false;
   QTimer::singleShot(0, [&] {
-    QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000)) return;
     auto* dialog = qobject_cast<NewTableDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     dialog->HelpButton()->click();
