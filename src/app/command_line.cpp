@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace qf {
 
@@ -16,7 +17,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
   parser.addOptions({help, versionOption, dataFile, seed, zoom});
 
   CommandLine result;
-  const QString program = arguments.isEmpty() ? QString("quillfern") : arguments.first();
+  const QString program =
+      arguments.isEmpty() ? QString("quillfern") : QFileInfo(arguments.first()).fileName();
   auto fail = [&](const QString& why) {
     result.exitNow = true;
     result.exitCode = 2;
