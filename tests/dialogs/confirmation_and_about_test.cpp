@@ -72,17 +72,6 @@ TEST(AboutPiecesTest, PiecesSlideToTheirPlacesAndStop) {
   EXPECT_TRUE(pieces.AtRest());
 }
 
-TEST(AboutPiecesTest, HotSpotsExcludeTheirRightAndBottomEdges) {
-  EXPECT_EQ(AboutHotSpotAt(65, 187), AboutHotSpot::ContactUs);
-  EXPECT_EQ(AboutHotSpotAt(177, 197), AboutHotSpot::ContactUs);
-  EXPECT_EQ(AboutHotSpotAt(178, 190), AboutHotSpot::None);
-  EXPECT_EQ(AboutHotSpotAt(44, 202), AboutHotSpot::Trademarks);
-  EXPECT_EQ(AboutHotSpotAt(195, 212), AboutHotSpot::Trademarks);
-  EXPECT_EQ(AboutHotSpotAt(100, 200), AboutHotSpot::None);
-  EXPECT_EQ(AboutHotSpotAt(52, 221), AboutHotSpot::WebPage);
-  EXPECT_EQ(AboutHotSpotAt(100, 229), AboutHotSpot::None);
-}
-
 TEST_F(AboutDialogTest, SlidesInThenShowsTheAboutPictureWithItsHotSpots) {
   AboutDialog dialog(bench.ctx, false);
   QList<QUrl> opened;

@@ -306,19 +306,5 @@ TEST_F(NewTableDialogTest, CancelThroughStartNewTableRestoresEveryByteButVisitor
   EXPECT_TRUE(bench.session.visitorMode);
 }
 
-TEST_F(NewTableDialogTest, GoThroughStartNewTableKeepsTheChosenTable) {
-  bench.SeatKinds({KindHuman, KindSmart, KindTight});
-  for (int seat = 0; seat < 3; ++seat)
-    bench.table.players[seat].tableKind = bench.table.players[seat].kind;
-
-  DialogOnlyUi ui(bench, [](NewTableDialog* dialog) {
-    ChooseEntry(dialog->PlayersList(), 3);  // "5"
-    Click(dialog->GoButton());
-  });
-  EXPECT_TRUE(StartNewTable(bench.table, ui, true));
-  EXPECT_EQ(CountSeatKinds(bench.table).playerCount, 5);
-  EXPECT_EQ(bench.table.players[4].tableKind, bench.table.players[4].kind);
-}
-
 }  // namespace
 }  // namespace qf::test
