@@ -1,11 +1,10 @@
 #include "app/app_start.h"
 
-#include <cstdio>
-
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 #include "app/data_file.h"
 #include "app/main_window.h"
@@ -20,7 +19,9 @@ namespace qf {
 #define QF_VERSION "0"
 #endif
 
-QString ProgramVersion() { return QStringLiteral(QF_VERSION); }
+QString ProgramVersion() {
+  return QStringLiteral(QF_VERSION);
+}
 
 int RunGame(QApplication& app, const CommandLine& options, const QString& instanceName,
             std::chrono::steady_clock::time_point startedAt) {
@@ -31,10 +32,10 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
   QGuiApplication::setDesktopFileName("quillfern");
 
   if (qEnvironmentVariable("QF_REPORT_STARTUP") == "1") {
-    std::fprintf(stderr, "quillfern: application up %.1f ms after start\n",
-                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                           startedAt)
-                     .count());
+    std::fprintf(
+        stderr, "quillfern: application up %.1f ms after start\n",
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - startedAt)
+            .count());
   }
   MainWindowConfig config;
   config.dataFile = options.dataFile.isEmpty() ? DefaultDataFilePath() : options.dataFile;

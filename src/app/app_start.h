@@ -1,10 +1,9 @@
 // The program's start: one copy per user, the main window, the event loop.
 #pragma once
 
-#include <chrono>
-
 #include <QApplication>
 #include <QString>
+#include <chrono>
 
 #include "app/command_line.h"
 

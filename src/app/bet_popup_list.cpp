@@ -1,8 +1,7 @@
 #include "app/bet_popup_list.h"
 
-#include <algorithm>
-
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "flow/table_geometry.h"
 
@@ -26,8 +25,9 @@ BetPopupList::BetPopupList(const BetPopupState& popup, int zoom, BetPopupHandler
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFrameShape(QFrame::Box);
   setLineWidth(1);
-  setStyleSheet("QListWidget { background: white; color: black; }"
-                "QListWidget::item:selected { background: #000080; color: white; }");
+  setStyleSheet(
+      "QListWidget { background: white; color: black; }"
+      "QListWidget::item:selected { background: #000080; color: white; }");
   for (int i = 0; i < rows_; ++i) addItem(QString::fromLatin1(popup.texts[i].c_str()));
   connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     if (handlers_.commit) handlers_.commit(row(item));
@@ -37,8 +37,7 @@ BetPopupList::BetPopupList(const BetPopupState& popup, int zoom, BetPopupHandler
 
 void BetPopupList::PlaceForZoom(int zoom) {
   const int height = kRowHeight * rows_;
-  setGeometry(kPopupLeft * zoom, (kTableHeight - height) * zoom, kPopupWidth * zoom,
-              height * zoom);
+  setGeometry(kPopupLeft * zoom, (kTableHeight - height) * zoom, kPopupWidth * zoom, height * zoom);
   QFont rowFont = font();
   rowFont.setPixelSize(11 * zoom);
   setFont(rowFont);

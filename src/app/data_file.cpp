@@ -1,10 +1,9 @@
 #include "app/data_file.h"
 
-#include <cstdio>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "engine/deck.h"
 #include "engine/table_defaults.h"
@@ -13,7 +12,9 @@
 namespace qf {
 namespace {
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
 
 }  // namespace
 

@@ -1,9 +1,8 @@
 // Quillfern: a poker table for the Linux desktop.
-#include <chrono>
-#include <cstdio>
-
 #include <QApplication>
 #include <QStringList>
+#include <chrono>
+#include <cstdio>
 
 #include "app/app_start.h"
 #include "app/command_line.h"

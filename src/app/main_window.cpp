@@ -1,8 +1,5 @@
 #include "app/main_window.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,6 +7,8 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <cstdio>
+#include <cstring>
 
 #include "app/command_line.h"
 #include "app/data_file.h"
@@ -62,8 +61,8 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
   setWindowTitle("Quillfern");
   setWindowIcon(QIcon(":/icons/quillfern.png"));
 
-  tableWidget_ = new TableWidget(view_.BackBuffer(), std::clamp(config_.zoom, kMinZoom, kMaxZoom),
-                                 this);
+  tableWidget_ =
+      new TableWidget(view_.BackBuffer(), std::clamp(config_.zoom, kMinZoom, kMaxZoom), this);
   tableWidget_->setObjectName("table");
   tableWidget_->SetHandlers({
       [this](StylusEvent event, int x, int y) { OnStylus(event, x, y); },
@@ -81,7 +80,9 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
   BuildMenus();
 }
 
-MainWindow::~MainWindow() { tickTimer_.stop(); }
+MainWindow::~MainWindow() {
+  tickTimer_.stop();
+}
 
 // --- menus -------------------------------------------------------------------------------------
 

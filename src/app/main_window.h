@@ -3,15 +3,14 @@
 // the game, and saves the table when it closes.
 #pragma once
 
-#include <chrono>
-#include <cstdint>
-#include <functional>
-#include <memory>
-
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
 
 #include "app/app_table_ui.h"
 #include "app/bet_popup_list.h"
@@ -29,10 +28,10 @@ class QAction;
 namespace qf {
 
 struct MainWindowConfig {
-  QString dataFile;        // where the table is read at start and saved at exit
+  QString dataFile;  // where the table is read at start and saved at exit
   uint64_t seed = 0;
-  int zoom = 2;            // 1..4
-  bool autoTick = true;    // false: the tick timer never starts (tests call RunTick)
+  int zoom = 2;          // 1..4
+  bool autoTick = true;  // false: the tick timer never starts (tests call RunTick)
   // Runs a modal dialog; empty: QDialog::exec. Tests answer dialogs with it.
   std::function<int(QDialog&)> runDialog;
   // Pauses of the animations; empty: the view's own (real) pauses.
@@ -123,9 +122,9 @@ class MainWindow : public QMainWindow, private AppUiHost {
   QPointer<HelpWindow> help_;
   QPointer<BetPopupList> popup_;
   QList<QAction*> zoomActions_;
-  QImage shown_;                // the visible part as last presented
+  QImage shown_;  // the visible part as last presented
   LoadStatus startStatus_ = LoadStatus::Missing;
-  int handlerDepth_ = 0;        // > 0 while the game is inside a handler
+  int handlerDepth_ = 0;  // > 0 while the game is inside a handler
   bool tablePaintPending_ = false;
   bool firstPaintSeen_ = false;
   bool closed_ = false;

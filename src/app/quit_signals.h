@@ -2,9 +2,8 @@
 // so the table is saved as usual instead of being lost.
 #pragma once
 
-#include <functional>
-
 #include <QObject>
+#include <functional>
 
 class QSocketNotifier;
 

@@ -13,7 +13,9 @@ const QByteArray kRaiseMessage = "raise\n";
 
 }  // namespace
 
-QString DefaultInstanceName() { return QString("quillfern-%1").arg(getuid()); }
+QString DefaultInstanceName() {
+  return QString("quillfern-%1").arg(getuid());
+}
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
     : QObject(parent), name_(std::move(name)) {}

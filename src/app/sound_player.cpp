@@ -1,7 +1,6 @@
 #include "app/sound_player.h"
 
 #include <QAudioDevice>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -10,7 +9,7 @@ namespace qf {
 namespace {
 
 constexpr const char* kSoundFiles[] = {
-    "qrc:/sounds/chips.wav", "qrc:/sounds/knock.wav", "qrc:/sounds/folds.wav",
+    "qrc:/sounds/chips.wav", "qrc:/sounds/knock.wav",  "qrc:/sounds/folds.wav",
     "qrc:/sounds/click.wav", "qrc:/sounds/splash.wav",
 };
 

@@ -2,9 +2,8 @@
 // one still playing. Without an audio device every sound is silent.
 #pragma once
 
-#include <array>
-
 #include <QObject>
+#include <array>
 
 #include "flow/table_ui.h"
 

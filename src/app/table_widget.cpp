@@ -1,10 +1,9 @@
 #include "app/table_widget.h"
 
-#include <cmath>
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "flow/table_geometry.h"
 #include "flow/table_input.h"
@@ -13,14 +12,21 @@ namespace qf {
 
 int TableKeyFor(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Left: return KeyLeft;
-    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Left:
+      return KeyLeft;
+    case Qt::Key_Right:
+      return KeyRight;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyAction;
-    case Qt::Key_1: return KeyDigit1;
-    case Qt::Key_2: return KeyDigit2;
-    case Qt::Key_3: return KeyDigit3;
-    default: return KeyNone;
+    case Qt::Key_Enter:
+      return KeyAction;
+    case Qt::Key_1:
+      return KeyDigit1;
+    case Qt::Key_2:
+      return KeyDigit2;
+    case Qt::Key_3:
+      return KeyDigit3;
+    default:
+      return KeyNone;
   }
 }
 
@@ -42,8 +48,8 @@ void TableWidget::paintEvent(QPaintEvent* event) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   // Only the exposed part is scaled: source rectangle in table pixels.
   const QRect exposed = event->rect();
-  const QRect source(exposed.left() / zoom_, exposed.top() / zoom_,
-                     exposed.width() / zoom_ + 2, exposed.height() / zoom_ + 2);
+  const QRect source(exposed.left() / zoom_, exposed.top() / zoom_, exposed.width() / zoom_ + 2,
+                     exposed.height() / zoom_ + 2);
   const QRect clipped = source.intersected(QRect(0, 0, kTableWidth, kTableHeight));
   painter.drawImage(QRect(clipped.topLeft() * zoom_, clipped.size() * zoom_), backBuffer_, clipped);
   if (handlers_.painted) handlers_.painted();

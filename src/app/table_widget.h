@@ -2,11 +2,10 @@
 // zoom factor, and the mouse and keys turned into table input.
 #pragma once
 
-#include <functional>
-#include <set>
-
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <set>
 
 namespace qf {
 

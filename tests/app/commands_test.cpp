@@ -8,7 +8,9 @@
 namespace qf::apptest {
 namespace {
 
-QImage Shown(GameHarness& game) { return game.window->TableArea()->grab().toImage(); }
+QImage Shown(GameHarness& game) {
+  return game.window->TableArea()->grab().toImage();
+}
 
 TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
   GameHarness game;
@@ -50,10 +52,9 @@ TEST(Commands, EveryMenuDialogRunsAndPlayGoesOnFromWhereItStood) {
   for (const char* action :
        {"actionEditPlayers", "actionEditGame", "actionPreferences", "actionStats", "actionAbout"})
     game.Trigger(action);
-  EXPECT_EQ(game.dialogs,
-            (std::vector<std::string>{"qf::PlayerSettingsDialog", "qf::BettingDialog",
-                                      "qf::PreferencesDialog", "qf::GameStatsDialog",
-                                      "qf::AboutDialog"}));
+  EXPECT_EQ(game.dialogs, (std::vector<std::string>{"qf::PlayerSettingsDialog", "qf::BettingDialog",
+                                                    "qf::PreferencesDialog", "qf::GameStatsDialog",
+                                                    "qf::AboutDialog"}));
   EXPECT_EQ(RecordBytes(game.Table()), before);
   // After the repaint the player's buttons are there again.
   EXPECT_EQ(game.Label(3), "Fold");
@@ -132,8 +133,8 @@ TEST(Questions, AskConfirmationShowsLatin1TextsAndReturnsTheButtonChosen) {
     question->Button(2)->click();
     return dialog.result();
   };
-  const int answer = game.window->Ui().AskConfirmation(
-      "Zo\xEB is out of cash.", {"Get Cash", "Dismiss from Table"});
+  const int answer = game.window->Ui().AskConfirmation("Zo\xEB is out of cash.",
+                                                       {"Get Cash", "Dismiss from Table"});
   EXPECT_EQ(answer, 2);
   EXPECT_EQ(shown, QString::fromUtf8("Zo\u00EB is out of cash."));
   EXPECT_EQ(buttons, (QStringList{"Get Cash", "Dismiss from Table"}));

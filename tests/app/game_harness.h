@@ -3,23 +3,23 @@
 // person. Every game runs on a data file in its own temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "dialogs/confirmation_dialog.h"
@@ -88,7 +88,9 @@ class GameHarness {
   bool realDialogs = false;  // run dialogs with exec() (the test closes them)
   bool autoTick = false;
 
-  void WriteTable(const TableRecord& table) { ASSERT_TRUE(SaveTable(dataFile.toStdString(), table)); }
+  void WriteTable(const TableRecord& table) {
+    ASSERT_TRUE(SaveTable(dataFile.toStdString(), table));
+  }
 
   MainWindow& Start(int zoom = 1) {
     MainWindowConfig config;

@@ -8,7 +8,9 @@
 namespace qf::apptest {
 namespace {
 
-int ActingSeat(GameHarness& game) { return game.Next().seat; }
+int ActingSeat(GameHarness& game) {
+  return game.Next().seat;
+}
 
 TEST(Play, AWholeHandWithTheMouse) {
   GameHarness game;
@@ -143,12 +145,10 @@ TEST(BetPopup, ShowsTheRowsAboveTheButtonsAndCommitsTheChosenRow) {
   for (int i = 1; i + 1 < rows.rowCount; ++i) EXPECT_EQ(rows.amounts[i], 2 * rows.amounts[i - 1]);
   EXPECT_EQ(rows.amounts[rows.rowCount - 1], limits.max);
   for (int i = 0; i < rows.rowCount; ++i) {
-    EXPECT_EQ(popup->item(i)->text(),
-              QString("Raise: $%1").arg(rows.amounts[i]));
+    EXPECT_EQ(popup->item(i)->text(), QString("Raise: $%1").arg(rows.amounts[i]));
   }
   // x 110, bottom edge at 269, 80 wide, 15 per row; all doubled at zoom 2.
-  EXPECT_EQ(popup->geometry(),
-            QRect(220, 2 * (269 - 15 * rows.rowCount), 160, 30 * rows.rowCount));
+  EXPECT_EQ(popup->geometry(), QRect(220, 2 * (269 - 15 * rows.rowCount), 160, 30 * rows.rowCount));
   EXPECT_TRUE(popup->hasFocus());
 
   // A tick while the list is open does nothing.

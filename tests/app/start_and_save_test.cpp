@@ -138,11 +138,10 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesBadValues) {
   EXPECT_FALSE(line.seed.has_value());
   EXPECT_FALSE(line.zoom.has_value());
 
-  for (const QStringList& bad : {QStringList{"quillfern", "--zoom", "5"},
-                                 QStringList{"quillfern", "--zoom", "0"},
-                                 QStringList{"quillfern", "--seed", "lots"},
-                                 QStringList{"quillfern", "--frobnicate"},
-                                 QStringList{"quillfern", "extra"}}) {
+  for (const QStringList& bad :
+       {QStringList{"quillfern", "--zoom", "5"}, QStringList{"quillfern", "--zoom", "0"},
+        QStringList{"quillfern", "--seed", "lots"}, QStringList{"quillfern", "--frobnicate"},
+        QStringList{"quillfern", "extra"}}) {
     line = ParseCommandLine(bad, "1.0.0");
     EXPECT_TRUE(line.exitNow) << bad.join(' ').toStdString();
     EXPECT_NE(line.exitCode, 0);
