@@ -185,6 +185,11 @@ void MainWindow::RaiseWindow() {
   show();
   raise();
   activateWindow();
+  // A dialog waiting for an answer comes forward with the window.
+  if (QWidget* dialog = QApplication::activeModalWidget()) {
+    dialog->raise();
+    dialog->activateWindow();
+  }
 }
 
 // --- ticks and presentation --------------------------------------------------------------------
