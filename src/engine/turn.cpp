@@ -1,6 +1,7 @@
 #include "engine/turn.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/betting.h"
 
@@ -8,12 +9,10 @@ namespace qf {
 
 namespace {
 
-bool IsLive(const TableRecord& table, int seat) {
-  return !IsOutOrInactive(table, seat);
-}
-
+// seat and steps both 0..kSeatCount.
 int SeatAfter(int seat, int steps) {
-  return (seat + steps) % kSeatCount;
+  const int after = seat + steps;
+  return after >= kSeatCount ? after - kSeatCount : after;
 }
 
 // Whether a live seat still has to match the highest stake of the hand.
@@ -21,21 +20,8 @@ bool Owes(const PlayerRecord& player, uint32_t top) {
   return player.inPot < top && player.chips != 0;
 }
 
-}  // namespace
-
-int ActionAnchor(const TableRecord& table) {
-  const int dealer = table.dealer % kSeatCount;
-  uint32_t top = 0;
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (!IsOut(table, seat)) top = std::max(top, table.players[seat].inPot);
-  }
-  // The last seat, clockwise from the dealer's left round to the dealer, with the top stake.
-  int anchor = dealer;
-  for (int i = 0; i < kSeatCount; ++i) {
-    int seat = SeatAfter(dealer, 1 + i);
-    if (!IsOut(table, seat) && table.players[seat].inPot == top) anchor = seat;
-  }
-  // Skip past the seats that have called or checked since.
+// Steps past the seats that have called or checked since the anchor's stake.
+int SkipCalledSeats(const TableRecord& table, int anchor) {
   for (int i = 0; i < kSeatCount; ++i) {
     int seat = SeatAfter(anchor, i);
     if (!IsOut(table, seat) && table.players[seat].status != StatusCalled) {
@@ -45,60 +31,112 @@ int ActionAnchor(const TableRecord& table) {
   return SeatAfter(anchor, kSeatCount - 1);
 }
 
+// What one pass over the seats, clockwise from the dealer's left round to
+// the dealer, learns about the seats still in the hand.
+struct SeatSurvey {
+  int inPlay = 0;     // seats not inactive
+  int outSeats = 0;   // seats out or folded
+  uint32_t top = 0;   // highest stake of a live seat
+  int topSeat = -1;   // the last live seat with that stake
+  int minSeen = 255;  // fewest and most cards a live seat holds
+  int maxSeen = 0;
+  bool anyToAct = false;              // a live seat still to act
+  uint32_t lowestOwing = UINT32_MAX;  // lowest stake of a live seat with chips and cards
+  int forcedCandidate = -1;           // the first seat that could owe a blind or ante
+};
+
+// Whether a live seat has chips, a stake, cards or a status other than "to act".
+bool AnyoneHolds(const TableRecord& table) {
+  for (const PlayerRecord& player : table.players) {
+    const uint32_t status = player.status;
+    if (status == StatusOut || status == StatusFolded) continue;
+    if (player.chips != 0 || player.inPot != 0 || status != 0 || player.cardsSeen != 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int ActionAnchor(const TableRecord& table) {
+  const int dealer = table.dealer % kSeatCount;
+  // The last seat, clockwise from the dealer's left round to the dealer, with the top stake.
+  uint32_t top = 0;
+  int anchor = dealer;
+  for (int i = 1; i <= kSeatCount; ++i) {
+    const int seat = SeatAfter(dealer, i);
+    if (IsOut(table, seat)) continue;
+    const uint32_t inPot = table.players[seat].inPot;
+    if (inPot >= top) {
+      top = inPot;
+      anchor = seat;
+    }
+  }
+  return SkipCalledSeats(table, anchor);
+}
+
 Turn NextTurn(TableRecord& table) {
   Turn turn;
   const int dealer = table.dealer % kSeatCount;
   const int hole = table.holeCards;
 
-  int inPlay = 0;
-  for (PlayerRecord& player : table.players) {
+  // Inactive seats are marked out as they are met; once marked, a live seat
+  // is simply one that is not out.
+  SeatSurvey s;
+  const auto survey = [&s](PlayerRecord& player, int seat) {
+    uint32_t status = player.status;
     if (player.kind == KindInactive) {
+      status = StatusOut;
       player.status = StatusOut;
       player.lastAction = ActionFold;
     } else {
-      ++inPlay;
+      ++s.inPlay;
+      // Only such a seat can owe a forced bet (see BetLimits).
+      if (s.forcedCandidate < 0 && player.chips != 0 && player.inPot == 0 &&
+          player.cardsSeen == 0) {
+        s.forcedCandidate = seat;
+      }
     }
-  }
-  if (inPlay == 0) return turn;
-
-  int outSeats = 0;
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (IsOut(table, seat)) ++outSeats;
-  }
-  if (outSeats == kSeatCount) {
+    if (status == StatusOut || status == StatusFolded) {
+      ++s.outSeats;
+      return;
+    }
+    const uint32_t chips = player.chips;
+    const uint32_t inPot = player.inPot;
+    const int seen = player.cardsSeen;
+    if (inPot >= s.top) {
+      s.top = inPot;
+      s.topSeat = seat;
+    }
+    s.minSeen = std::min(s.minSeen, seen);
+    s.maxSeen = std::max(s.maxSeen, seen);
+    if (status == StatusToAct) s.anyToAct = true;
+    if (chips != 0 && seen != 0) s.lowestOwing = std::min(s.lowestOwing, inPot);
+  };
+  // Clockwise from the dealer's left round to the dealer.
+  for (int seat = dealer + 1; seat < kSeatCount; ++seat) survey(table.players[seat], seat);
+  for (int seat = 0; seat <= dealer; ++seat) survey(table.players[seat], seat);
+  if (s.inPlay == 0) return turn;
+  if (s.outSeats == kSeatCount) {
     turn.code = TurnNewHand;
     return turn;
   }
-  if (outSeats == kSeatCount - 1) {
+  if (s.outSeats == kSeatCount - 1) {
     turn.code = TurnLastStanding;
     return turn;
   }
 
-  uint32_t top = 0;
-  int street = table.cardsDealt;
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (!IsLive(table, seat)) continue;
-    top = std::max(top, table.players[seat].inPot);
-    street = std::max<int>(street, table.players[seat].cardsSeen);
-  }
-
-  bool complete = true;
-  for (int seat = 0; seat < kSeatCount && complete; ++seat) {
-    if (!IsLive(table, seat)) continue;
-    const PlayerRecord& player = table.players[seat];
-    if (player.status == StatusToAct || (Owes(player, top) && player.cardsSeen != 0)) {
-      complete = false;
-    }
-  }
-
+  // The round is complete when no live seat is still to act and every live
+  // seat with chips and cards has matched the top stake.
+  int street = std::max<int>(table.cardsDealt, s.maxSeen);
+  const bool complete = !s.anyToAct && s.lowestOwing >= s.top;
   if (complete) {
-    bool allHoldStreet = true;
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-      if (IsOut(table, seat)) continue;
-      table.players[seat].status = StatusToAct;
-      if (table.players[seat].cardsSeen != street) allHoldStreet = false;
+    for (PlayerRecord& player : table.players) {
+      if (player.status != StatusOut && player.status != StatusFolded) {
+        player.status = StatusToAct;
+      }
     }
-    if (allHoldStreet) {
+    // Every live seat holds the street's cards: the street marker moves on.
+    if (s.minSeen == street) {
       if (table.cardsDealt == 0) table.cardsDealt = static_cast<uint8_t>(hole);
       table.cardsDealt =
           static_cast<uint8_t>(table.cardsDealt == hole ? hole + 3 : table.cardsDealt + 1);
@@ -111,44 +149,37 @@ Turn NextTurn(TableRecord& table) {
     return turn;
   }
 
-  bool anyoneHolds = false;
-  for (int i = 0; i < kSeatCount && !anyoneHolds; ++i) {
-    int seat = SeatAfter(dealer, i);
-    const PlayerRecord& player = table.players[seat];
-    anyoneHolds = IsLive(table, seat) && (player.chips != 0 || player.inPot != 0 ||
-                                          player.status != 0 || player.cardsSeen != 0);
-  }
-  if (!anyoneHolds) return turn;
+  // Nothing to play for when no live seat holds anything; a stake or a card
+  // held already answers that.
+  if (s.top == 0 && s.maxSeen == 0 && !AnyoneHolds(table)) return turn;
 
-  for (int i = 1; i <= kSeatCount; ++i) {
-    int seat = SeatAfter(dealer, i);
-    BetLimitsResult limits = BetLimits(table, seat, 0);
+  // Every seat that could owe a forced bet owes the same one, so the first
+  // of them answers for all.
+  if (s.forcedCandidate >= 0) {
+    const BetLimitsResult limits = BetLimits(table, s.forcedCandidate, 0);
     if (limits.forced) {
       turn.code = TurnForcedBet;
-      turn.seat = seat;
+      turn.seat = s.forcedCandidate;
       turn.amount = limits.min;
       return turn;
     }
   }
 
   const int need = std::max(hole, street);
-  for (int i = 0; i < kSeatCount; ++i) {
-    int seat = SeatAfter(dealer, i);
-    if (IsLive(table, seat) && table.players[seat].cardsSeen < need) {
-      turn.code = TurnDeal;
-      return turn;
-    }
+  if (s.minSeen < need) {
+    turn.code = TurnDeal;
+    return turn;
   }
 
-  const int anchor = ActionAnchor(table);
-  for (int i = 0; i < kSeatCount; ++i) {
-    int seat = SeatAfter(anchor, 1 + i);
-    if (!IsLive(table, seat)) continue;
+  const int anchor = SkipCalledSeats(table, s.topSeat);
+  for (int i = 1; i <= kSeatCount; ++i) {
+    const int seat = SeatAfter(anchor, i);
+    if (IsOut(table, seat)) continue;
     const PlayerRecord& player = table.players[seat];
-    if (Owes(player, top) || player.status == StatusToAct) {
+    if (Owes(player, s.top) || player.status == StatusToAct) {
       turn.code = TurnAct;
       turn.seat = seat;
-      turn.amount = std::min(player.chips, top - player.inPot);
+      turn.amount = std::min(player.chips, s.top - player.inPot);
       return turn;
     }
   }
