@@ -16,50 +16,39 @@ using testing::PeekTurn;
 using testing::RecordingUi;
 using testing::SameBytes;
 using testing::SeatZeroActsWith;
+using Amounts = std::vector<uint32_t>;
 
-std::vector<uint32_t> Amounts(const BetPopupState& popup) {
+Amounts RowAmounts(const BetPopupState& popup) {
   return {popup.amounts.begin(), popup.amounts.begin() + popup.rowCount};
 }
 
 TEST(BetPopupRowsTest, DoublingFromTheBaseBetThenTheMaximum) {
-  BetPopupState popup;
-  BuildBetPopupRows(popup, 2, 0, 0, 1000);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}));
-  EXPECT_EQ(popup.texts[0], "Bet: $2");
-  EXPECT_EQ(popup.texts[9], "Bet: $1000");
-
-  // Nine attempts at most: a large maximum cuts the doubling short.
-  BuildBetPopupRows(popup, 5, 0, 0, 100000);
-  EXPECT_EQ(Amounts(popup),
-            (std::vector<uint32_t>{5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}));
-
-  // From 0 and 1 the steps are by one, then doubling.
-  BuildBetPopupRows(popup, 0, 0, 0, 10);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{0, 1, 2, 4, 8, 10}));
-}
-
-TEST(BetPopupRowsTest, MaximumAtOrBelowTheBaseBetGivesOneRow) {
-  BetPopupState popup;
-  BuildBetPopupRows(popup, 10, 0, 0, 10);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{10}));
-  BuildBetPopupRows(popup, 10, 0, 4, 6);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{6}));
-  EXPECT_EQ(popup.texts[0], "Raise: $6");
-}
-
-TEST(BetPopupRowsTest, WithAnAmountToCallTheRowsAreRaises) {
-  BetPopupState popup;
-  BuildBetPopupRows(popup, 5, 3, 15, 40);
-  EXPECT_EQ(popup.seat, 3);
-  EXPECT_EQ(popup.callAmount, 15u);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{5, 10, 20, 40}));
-  EXPECT_EQ(popup.texts[1], "Raise: $10");
-}
-
-TEST(BetPopupRowsTest, DoublingLargeAmountsNeverWrapsToSmallOnes) {
-  BetPopupState popup;
-  BuildBetPopupRows(popup, 0x80000000u, 0, 0, 0xFFFFFFFFu);
-  EXPECT_EQ(Amounts(popup), (std::vector<uint32_t>{0x80000000u, 0xFFFFFFFFu}));
+  struct Case {
+    uint32_t baseBet, toCall, maximum;
+    Amounts rows;
+  };
+  const Case cases[] = {
+      {2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
+      // Nine attempts at most: a large maximum cuts the doubling short.
+      {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},
+      {0, 0, 10, {0, 1, 2, 4, 8, 10}},  // from 0 and 1 the steps are by one
+      {5, 15, 40, {5, 10, 20, 40}},
+      {10, 0, 10, {10}},  // a maximum at or below the base bet gives one row
+      {10, 4, 6, {6}},
+      // Doubling a large amount never wraps to a small one.
+      {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.baseBet << " " << c.toCall << " " << c.maximum);
+    BetPopupState popup;
+    BuildBetPopupRows(popup, c.baseBet, 3, c.toCall, c.maximum);
+    EXPECT_EQ(RowAmounts(popup), c.rows);
+    EXPECT_EQ(popup.seat, 3);
+    EXPECT_EQ(popup.callAmount, c.toCall);
+    for (size_t row = 0; row < c.rows.size(); ++row) {
+      EXPECT_EQ(popup.texts[row], (c.toCall ? "Raise: $" : "Bet: $") + std::to_string(c.rows[row]));
+    }
+  }
 }
 
 class BetPopupTest : public ::testing::Test {
@@ -81,20 +70,20 @@ class BetPopupTest : public ::testing::Test {
   RecordingUi ui;
 };
 
-TEST_F(BetPopupTest, EveryRowCommitsItsOwnAmount) {
+TEST_F(BetPopupTest, EveryRowCommitsItsOwnAmountAndNothingElseCommits) {
   Open();
   ASSERT_TRUE(session.betPopup.open);
-  const std::vector<uint32_t> amounts = Amounts(session.betPopup);
-  ASSERT_EQ(amounts, (std::vector<uint32_t>{2, 4, 8, 16, 32, 64, 128, 256, 512, 1998}));
+  const Amounts amounts = RowAmounts(session.betPopup);
+  ASSERT_EQ(amounts, (Amounts{2, 4, 8, 16, 32, 64, 128, 256, 512, 1998}));
   const TableRecord atOpen = table;
   const SessionState sessionAtOpen = session;
   for (int row = 0; row < static_cast<int>(amounts.size()); ++row) {
+    SCOPED_TRACE(row);
     table = atOpen;
     session = sessionAtOpen;
-    const uint32_t stake = table.players[0].inPot;
     ui.Clear();
     CommitBetPopup(table, session, ui, row);
-    EXPECT_EQ(table.players[0].inPot, stake + amounts[row]) << row;
+    EXPECT_EQ(table.players[0].inPot, atOpen.players[0].inPot + amounts[row]);
     EXPECT_EQ(table.players[0].lastAction, ActionBet);
     EXPECT_FALSE(session.betPopup.open);
     EXPECT_EQ(ui.calls.front(), "ClosePopup");
@@ -102,43 +91,31 @@ TEST_F(BetPopupTest, EveryRowCommitsItsOwnAmount) {
     EXPECT_EQ(PeekTurn(table).seat, 1);
     EXPECT_FALSE(session.buttonShown[0]) << "a computer's turn: the bar is empty";
   }
-}
-
-TEST_F(BetPopupTest, CommitWithoutARowDoesNothing) {
-  Open();
-  const TableRecord before = table;
+  // No row, or a popup already closed (as by a tap on the table): nothing happens.
+  table = atOpen;
+  session = sessionAtOpen;
   ui.Clear();
   CommitBetPopup(table, session, ui, -1);
   CommitBetPopup(table, session, ui, session.betPopup.rowCount);
-  EXPECT_TRUE(SameBytes(table, before));
   EXPECT_TRUE(session.betPopup.open);
   EXPECT_TRUE(ui.calls.empty());
-
-  // A closed popup commits nothing either.
   DismissBetPopup(session, ui, 0);
   CommitBetPopup(table, session, ui, 0);
-  EXPECT_TRUE(SameBytes(table, before));
+  EXPECT_TRUE(SameBytes(table, atOpen));
 }
 
-TEST_F(BetPopupTest, LeftAndRightDismissAndMoveTheFocus) {
-  Open();
-  session.focusedButton = 2;
-  ui.Clear();
-  DismissBetPopup(session, ui, 1);
-  EXPECT_FALSE(session.betPopup.open);
-  EXPECT_EQ(session.focusedButton, 1);
-  EXPECT_EQ(ui.calls, (std::vector<std::string>{"ClosePopup"})) << "no button is redrawn";
-
-  Open();
-  DismissBetPopup(session, ui, 3);
-  EXPECT_EQ(session.focusedButton, 3);
-
-  // A button that is not shown does not take the focus.
-  Open();
-  session.focusedButton = 2;
-  session.buttonShown[2] = false;
-  DismissBetPopup(session, ui, 3);
-  EXPECT_EQ(session.focusedButton, 2);
+TEST_F(BetPopupTest, LeftAndRightDismissAndMoveTheFocusToAShownButton) {
+  for (auto [focus, shown3, given, focusAfter] :
+       {std::tuple{2, true, 1, 1}, {2, true, 3, 3}, {2, false, 3, 2}}) {
+    Open();
+    session.focusedButton = focus;
+    session.buttonShown[2] = shown3;
+    ui.Clear();
+    DismissBetPopup(session, ui, given);
+    EXPECT_FALSE(session.betPopup.open);
+    EXPECT_EQ(session.focusedButton, focusAfter);
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"ClosePopup"})) << "no button is redrawn";
+  }
 }
 
 }  // namespace

@@ -12,28 +12,33 @@
 namespace qf {
 namespace {
 
+using testing::HandOver;
 using testing::MakeTable;
 using testing::PeekTurn;
 using testing::RecordingUi;
 using testing::SameBytes;
+using Calls = std::vector<std::string>;
 
-constexpr int kChipsSound = 0, kKnockSound = 1, kFoldsSound = 2;
-
-std::string SoundCall(int sound) {
-  return "Sound " + std::to_string(sound);
-}
+const std::string kChipsSound = "Sound 0", kKnockSound = "Sound 1", kFoldsSound = "Sound 2";
 
 class DriverTest : public ::testing::Test {
  protected:
   void Tick() { TickGame(table, session, rng, ui); }
+  void Press(int key) { OnTableInput(table, session, rng, ui, TableInput{key}); }
 
-  // Ticks until the engine reports code (at most limit ticks); false if never.
-  bool TickUntil(TurnCode code, int limit = 200) {
-    for (int i = 0; i < limit; ++i) {
-      if (PeekTurn(table).code == code) return true;
-      Tick();
-    }
+  // Ticks until the engine reports code (at most 200 ticks); false if never.
+  bool TickUntil(TurnCode code) {
+    for (int i = 0; i < 200 && PeekTurn(table).code != code; ++i) Tick();
     return PeekTurn(table).code == code;
+  }
+
+  // Only seat may have changed its stake since before.
+  void ExpectOnlyStakeOf(int seat, const TableRecord& before) {
+    for (int other = 0; other < kSeatCount; ++other) {
+      if (other != seat) {
+        EXPECT_EQ(table.players[other].inPot, before.players[other].inPot);
+      }
+    }
   }
 
   TableRecord table = MakeTable({KindHuman, KindSmart, KindTight});
@@ -63,12 +68,8 @@ TEST_F(DriverTest, AllComputerHandRunsOneStepPerTickAndWaitsForStart) {
     Tick();
     EXPECT_EQ(table.players[turn.seat].inPot, before.players[turn.seat].inPot + turn.amount);
     EXPECT_EQ(table.players[turn.seat].status, StatusToAct);
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-      if (seat != turn.seat) {
-        EXPECT_EQ(table.players[seat].inPot, before.players[seat].inPot);
-      }
-    }
-    EXPECT_TRUE(ui.Has(SoundCall(kChipsSound)));
+    ExpectOnlyStakeOf(turn.seat, before);
+    EXPECT_TRUE(ui.Has(kChipsSound));
   }
   EXPECT_EQ(table.players[1].inPot, 1u);
   EXPECT_EQ(table.players[2].inPot, 2u);
@@ -95,12 +96,7 @@ TEST_F(DriverTest, AllComputerHandRunsOneStepPerTickAndWaitsForStart) {
       EXPECT_EQ(table.raisesThisRound, 0);
       continue;
     }
-    // Only the acting seat's stake moves on a computer's tick.
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-      if (seat != turn.seat) {
-        EXPECT_EQ(table.players[seat].inPot, before.players[seat].inPot);
-      }
-    }
+    ExpectOnlyStakeOf(turn.seat, before);  // only the acting seat's stake moves
     const uint32_t action = table.players[turn.seat].lastAction;
     if (action == ActionBet || action == ActionRaise) {
       EXPECT_TRUE(ui.Has("FullTable")) << "a raise redraws the whole table";
@@ -116,8 +112,7 @@ TEST_F(DriverTest, AllComputerHandRunsOneStepPerTickAndWaitsForStart) {
   }
 
   // Settled once and drawn once, however many ticks the table then waits.
-  const TurnCode end = PeekTurn(table).code;
-  ASSERT_TRUE(end == TurnShowdown || end == TurnLastStanding);
+  ASSERT_TRUE(HandOver(table));
   ui.Clear();
   Tick();
   EXPECT_EQ(ui.Count("FullTable"), 1);
@@ -132,7 +127,7 @@ TEST_F(DriverTest, AllComputerHandRunsOneStepPerTickAndWaitsForStart) {
   EXPECT_TRUE(session.handSettled);
 
   // "Start" ends the hand; the next tick begins a new one.
-  OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
+  Press(KeyDigit1);
   EXPECT_EQ(PeekTurn(table).code, TurnNewHand);
   EXPECT_EQ(ChipsOnTable(table), chipsBefore);
   Tick();
@@ -165,27 +160,24 @@ TEST_F(DriverTest, ConfirmDealWaitsOnlyWhileAHumanIsInTheHand) {
   EXPECT_TRUE(session.buttonShown[0]);
   EXPECT_FALSE(session.buttonShown[1]);
 
-  // "Deal" deals the hole cards.
-  OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
+  Press(KeyDigit1);  // "Deal" deals the hole cards
   EXPECT_EQ(table.players[0].cardsSeen, table.holeCards);
 
   // The human folds; from then on every street is dealt without waiting.
   ASSERT_EQ(PeekTurn(table).code, TurnAct);
   ASSERT_EQ(PeekTurn(table).seat, 0);
   Tick();
-  OnTableInput(table, session, rng, ui, TableInput{KeyDigit3});
+  Press(KeyDigit3);
   ASSERT_EQ(table.players[0].status, StatusFolded);
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 200 && !HandOver(table); ++i) {
     const TurnCode code = PeekTurn(table).code;
-    if (code == TurnShowdown || code == TurnLastStanding) break;
     const uint8_t seen = table.players[0].cardsSeen;
     Tick();
     if (code == TurnDeal) {
       EXPECT_GT(table.players[0].cardsSeen, seen);
     }
   }
-  const TurnCode end = PeekTurn(table).code;
-  EXPECT_TRUE(end == TurnShowdown || end == TurnLastStanding);
+  EXPECT_TRUE(HandOver(table));
 }
 
 TEST_F(DriverTest, ForcedBetOfAnInactiveSeatIsAFoldThatPostsNothing) {
@@ -197,40 +189,32 @@ TEST_F(DriverTest, ForcedBetOfAnInactiveSeatIsAFoldThatPostsNothing) {
   EXPECT_TRUE(ui.calls.empty());
 }
 
-TEST_F(DriverTest, ChipsMovedAreDrawnAndHeardAndACheckKnocks) {
+TEST_F(DriverTest, ChipsAndFoldsAreDrawnAndHeard) {
   ASSERT_TRUE(TickUntil(TurnAct));
   ui.Clear();
   PlayChips(table, ui, 0, 2, 0);  // the call of the big blind
-  EXPECT_EQ(ui.calls,
-            (std::vector<std::string>{"Seat 0", "Chips 0 2", SoundCall(kChipsSound), "Centre"}));
-  // Seat 1 (small blind) calls the missing chip; seat 2 then checks.
-  PlayChips(table, ui, 1, 1, 0);
-  ASSERT_EQ(PeekTurn(table).seat, 2);
+  EXPECT_EQ(ui.calls, (Calls{"Seat 0", "Chips 0 2", kChipsSound, "Centre"}));
+  PlayChips(table, ui, 1, 1, 0);  // the small blind completes; seat 2 then checks
   ui.Clear();
   PlayChips(table, ui, 2, 0, 0);
-  EXPECT_EQ(ui.calls, (std::vector<std::string>{SoundCall(kKnockSound), "Centre"}));
-
+  EXPECT_EQ(ui.calls, (Calls{kKnockSound, "Centre"}));
   table.soundEnabled = 0;
   ui.Clear();
   PlayChips(table, ui, 2, 0, 0);
   EXPECT_EQ(ui.CountPrefix("Sound"), 0);
-}
 
-TEST_F(DriverTest, FoldStyleDecidesWhatAFoldRedraws) {
-  ASSERT_TRUE(TickUntil(TurnAct));
+  // The fold style decides what a fold redraws; a seat already out: nothing at all.
+  table.soundEnabled = 1;
   table.foldStyle = 0;
   ui.Clear();
   PlayFold(table, ui, 0);
-  EXPECT_EQ(ui.calls, (std::vector<std::string>{"Seat 0", SoundCall(kFoldsSound)}));
+  EXPECT_EQ(ui.calls, (Calls{"Seat 0", kFoldsSound}));
   EXPECT_EQ(table.players[0].status, StatusOut);
-
   table.foldStyle = 1;
   ui.Clear();
   PlayFold(table, ui, 1);
-  EXPECT_EQ(ui.calls, (std::vector<std::string>{"FullTable", SoundCall(kFoldsSound)}));
+  EXPECT_EQ(ui.calls, (Calls{"FullTable", kFoldsSound}));
   EXPECT_EQ(table.players[1].status, StatusFolded);
-
-  // A seat that is already out: nothing at all.
   ui.Clear();
   PlayFold(table, ui, 1);
   EXPECT_TRUE(ui.calls.empty());
@@ -251,22 +235,9 @@ TEST_F(DriverTest, DealStepDealsEachStreetAndShowsOnlyNewBoardCards) {
   EXPECT_EQ(table.raisesThisRound, 0);
   EXPECT_EQ(ui.Count("BoardDeal -1"), 1);
   EXPECT_EQ(ui.CountPrefix("BoardDeal "), 1);
-  // The full table comes after the board deal, the buttons last.
+  // The full table comes after the board deal.
   const auto boardDeal = std::find(ui.calls.begin(), ui.calls.end(), "BoardDeal -1");
-  const auto full = std::find(ui.calls.begin(), ui.calls.end(), "FullTable");
-  EXPECT_LT(boardDeal, full);
-}
-
-TEST_F(DriverTest, TickAfterDeclinedNewTableStillStartsAHand) {
-  // Every seat out of play: the tick asks for a new table, and a cancelled
-  // dialog is asked again by the button bar.
-  table = MakeTable({});
-  ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
-  Tick();
-  EXPECT_EQ(ui.newTableDialogs, 2);
-  for (const PlayerRecord& player : table.players) EXPECT_EQ(player.kind, KindInactive);
-  Tick();
-  EXPECT_EQ(ui.newTableDialogs, 4);
+  EXPECT_LT(boardDeal, std::find(ui.calls.begin(), ui.calls.end(), "FullTable"));
 }
 
 }  // namespace

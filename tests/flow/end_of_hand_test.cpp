@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "engine/pots.h"
 #include "flow/driver.h"
 #include "flow/table_input.h"
 #include "flow_test_support.h"
@@ -13,168 +10,112 @@
 namespace qf {
 namespace {
 
+using testing::KindOf;
 using testing::MakeTable;
 using testing::PeekTurn;
+using testing::Question;
 using testing::RecordingUi;
 
-const std::string kHumanBust = "You have no cash! What do you want to do?";
-const std::string kComputerBustTail =
-    " is out of cash. Can the player get cash (and keep playing), or would you like to dismiss "
-    "from the table?";
+// The questions by letter: h the busted human, z and o the busted computers
+// Zena and Oswin, w the tournament winner Basil.
+Question Expected(char asked) {
+  const std::string computer =
+      " is out of cash. Can the player get cash (and keep playing), or would you like to "
+      "dismiss from the table?";
+  switch (asked) {
+    case 'h':
+      return {"You have no cash! What do you want to do?", {"Get Cash", "New Table", "Watch"}};
+    case 'z':
+      return {"Zena" + computer, {"Get Cash", "Dismiss from Table"}};
+    case 'o':
+      return {"Oswin" + computer, {"Get Cash", "Dismiss from Table"}};
+    default:
+      return {"Basil has won this tournament! Good Job!", {"New Game"}};
+  }
+}
 
-class ResolveBustsTest : public ::testing::Test {
- protected:
-  // Seats 0 (human) and 1, 2 (computers) are busted after a finished hand;
-  // seat 3 holds every chip.
-  ResolveBustsTest() {
-    table = MakeTable({KindHuman, KindSmart, KindTight, KindLoose}, 5);
+TEST(ResolveBustsTest, AnswersToTheQuestions) {
+  struct Case {
+    const char* what;
+    bool bustedStay, basilPlays, requestedBefore;
+    std::deque<int> answers;
+    const char* asked;
+    const char* kinds;  // of seats 0..2 afterwards, by letter
+    std::array<uint32_t, 3> chips;
+    bool requestedAfter;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"cash, cash, dismiss", 1, 1, 0, {1, 1, 2}, "hzo", "HS.", {500, 500, 0}, false},
+      {"new table stops the loop and the winner check", 1, 0, 0, {2}, "h", "HST", {0, 0, 0}, true},
+      {"watch, then no answer twice", 1, 1, 0, {3, 0, 0}, "hzo", ".ST", {0, 0, 0}, false},
+      {"busted computers leave unasked", 0, 1, 0, {1}, "h", "H..", {500, 0, 0}, false},
+      {"the winner is asked ten times", 0, 1, 0, {3}, "hwwwwwwwwww", "...", {0, 0, 0}, false},
+      {"New Game asks for a new table", 0, 1, 0, {3, 0, 0, 1}, "hwww", "...", {0, 0, 0}, true},
+      {"a pending request skips the winner", 0, 1, 1, {3}, "h", "...", {0, 0, 0}, true},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Seats 0 (human), 1 and 2 are busted after a finished hand; seat 3 holds every chip.
+    TableRecord table = MakeTable({KindHuman, KindSmart, KindTight, KindLoose}, 5);
     for (int seat : {0, 1, 2}) table.players[seat].chips = 0;
     table.players[3].chips = 2000;
-    table.bustedStay = 1;
+    table.dealer = 2;
+    table.bustedStay = c.bustedStay;
+    if (!c.basilPlays) table.players[3].kind = KindInactive;
+    SessionState session;
+    session.newTableRequested = c.requestedBefore;
+    RecordingUi ui;
+    ui.answers = c.answers;
+    ResolveBusts(table, session, ui);
+    ASSERT_EQ(ui.questions.size(), std::strlen(c.asked));
+    for (size_t i = 0; i < ui.questions.size(); ++i) {
+      EXPECT_EQ(ui.questions[i].message, Expected(c.asked[i]).message);
+      EXPECT_EQ(ui.questions[i].buttons, Expected(c.asked[i]).buttons);
+    }
+    for (int seat = 0; seat < 3; ++seat) {
+      EXPECT_EQ(table.players[seat].kind, KindOf(c.kinds[seat])) << seat;
+      EXPECT_EQ(table.players[seat].chips, c.chips[seat]) << seat;
+      // "Get Cash" is a buy-in on credit: profit unchanged.
+      EXPECT_EQ(table.players[seat].balance, -500 - int32_t(c.chips[seat])) << seat;
+    }
+    EXPECT_EQ(session.newTableRequested, c.requestedAfter);
+    if (c.basilPlays) {
+      EXPECT_EQ(table.dealer, 3) << "the button moves on";
+    }
+    EXPECT_EQ(PeekTurn(table).code, TurnNewHand);
   }
-
-  void Resolve() { ResolveBusts(table, session, ui); }
-
-  TableRecord table;
-  SessionState session;
-  RecordingUi ui;
-};
-
-TEST_F(ResolveBustsTest, BustedSeatsAreAskedInSeatOrderWithTheirNames) {
-  ui.answers = {1, 1, 2};
-  Resolve();
-  ASSERT_EQ(ui.questions.size(), 3u);
-  EXPECT_EQ(ui.questions[0].message, kHumanBust);
-  EXPECT_EQ(ui.questions[0].buttons, (std::vector<std::string>{"Get Cash", "New Table", "Watch"}));
-  EXPECT_EQ(ui.questions[1].message, "Zena" + kComputerBustTail);
-  EXPECT_EQ(ui.questions[1].buttons, (std::vector<std::string>{"Get Cash", "Dismiss from Table"}));
-  EXPECT_EQ(ui.questions[2].message, "Oswin" + kComputerBustTail);
-
-  // "Get Cash" is a buy-in on credit: profit unchanged.
-  EXPECT_EQ(table.players[0].chips, 500u);
-  EXPECT_EQ(table.players[0].balance, -500 - 500);
-  EXPECT_EQ(table.players[1].chips, 500u);
-  EXPECT_EQ(table.players[1].kind, KindSmart);
-  // "Dismiss from Table".
-  EXPECT_EQ(table.players[2].kind, KindInactive);
-  EXPECT_FALSE(session.newTableRequested);
 }
 
-TEST_F(ResolveBustsTest, NewTableStopsTheLoopAndTheTournamentCheck) {
-  table.players[3].kind = KindInactive;  // seat 0 alone would otherwise have "won"
-  ui.answers = {2};
-  Resolve();
-  EXPECT_EQ(ui.questions.size(), 1u) << "later busted seats wait for a later hand";
-  EXPECT_TRUE(session.newTableRequested);
-  EXPECT_EQ(table.players[1].kind, KindSmart);
-}
-
-TEST_F(ResolveBustsTest, WatchAndNoAnswer) {
-  ui.answers = {3, 0, 0};
-  Resolve();
-  EXPECT_EQ(table.players[0].kind, KindInactive);
-  // Closed without an answer: unchanged, asked again after the next hand.
-  EXPECT_EQ(table.players[1].kind, KindSmart);
-  EXPECT_EQ(table.players[1].chips, 0u);
-  EXPECT_EQ(table.players[1].balance, -500);
-}
-
-TEST_F(ResolveBustsTest, BustedComputersQuitWithoutAQuestionWhenTheyMust) {
-  table.bustedStay = 0;
-  ui.answers = {1};
-  Resolve();
-  ASSERT_EQ(ui.questions.size(), 1u);
-  EXPECT_EQ(ui.questions[0].message, kHumanBust);
-  EXPECT_EQ(table.players[1].kind, KindInactive);
-  EXPECT_EQ(table.players[2].kind, KindInactive);
-}
-
-TEST_F(ResolveBustsTest, TournamentWinnerIsAskedAtMostTenTimes) {
-  table.bustedStay = 0;
-  ui.answers = {3};  // the human watches; the computers quit
-  Resolve();
-  ASSERT_EQ(ui.questions.size(), 11u);
-  for (size_t i = 1; i < ui.questions.size(); ++i) {
-    EXPECT_EQ(ui.questions[i].message, "Basil has won this tournament! Good Job!");
-    EXPECT_EQ(ui.questions[i].buttons, (std::vector<std::string>{"New Game"}));
-  }
-  EXPECT_FALSE(session.newTableRequested);
-}
-
-TEST_F(ResolveBustsTest, NewGameAsksForANewTable) {
-  table.bustedStay = 0;
-  ui.answers = {3, 0, 0, 1};
-  Resolve();
-  EXPECT_EQ(ui.questions.size(), 4u);
-  EXPECT_TRUE(session.newTableRequested);
-}
-
-TEST_F(ResolveBustsTest, PendingNewTableRequestSkipsTheWinner) {
-  session.newTableRequested = true;
-  table.bustedStay = 0;
-  ui.answers = {3};
-  Resolve();
-  EXPECT_EQ(ui.questions.size(), 1u);
-}
-
-TEST_F(ResolveBustsTest, HandIsClosedAndTheButtonMoves) {
-  // A stake still in the pot is paid into chips before the busts are looked at.
-  table.players[0].status = StatusToAct;
-  table.players[0].inPot = 40;
-  table.players[3].status = StatusFolded;
-  table.players[3].inPot = 40;
-  table.players[0].cardsSeen = table.players[3].cardsSeen = 2;
-  table.dealer = 3;
-  const uint64_t chips = ChipsOnTable(table);
-  ui.answers = {2};  // seat 1: dismissed
-  Resolve();
-  EXPECT_EQ(table.players[0].chips, 80u) << "seat 0 won the pot and is not busted";
-  EXPECT_EQ(ChipsOnTable(table), chips);
-  EXPECT_EQ(table.dealer, 0);
-  EXPECT_EQ(PeekTurn(table).code, TurnNewHand);
-}
-
-TEST(StartButtonTest, NewTableRequestStaysWhenTheDialogIsCancelled) {
+TEST(ResolveBustsTest, NewTableRequestStaysWhenTheDialogIsCancelled) {
   TableRecord table = MakeTable({KindHuman, KindSmart}, 2);
   SessionState session;
   Rng rng(5);
   RecordingUi ui;
-  table.players[0].chips = 0;
-  table.players[0].status = StatusToAct;  // seat 1 wins the last hand
-  table.players[1].status = StatusToAct;
-  table.players[1].inPot = 200;
-  table.players[0].cardsSeen = table.players[1].cardsSeen = 7;
-  table.cardsDealt = 8;
-  TickGame(table, session, rng, ui);
-  ASSERT_EQ(session.buttonLabel[0], "Start");
-
+  // Seat 1 wins the last hand; seat 0 is busted.
+  const auto finishHand = [&] {
+    table.players[0].chips = 0;
+    table.players[0].status = table.players[1].status = StatusToAct;
+    table.players[1].inPot = 200;
+    table.players[0].cardsSeen = table.players[1].cardsSeen = 7;
+    table.cardsDealt = 8;
+    TickGame(table, session, rng, ui);
+    ASSERT_EQ(session.buttonLabel[0], "Start");
+  };
+  finishHand();
   ui.answers = {2};  // "New Table"
   ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
-  ui.Clear();
   OnTableInput(table, session, rng, ui, TableInput{KeyAction});
   EXPECT_TRUE(session.newTableRequested);
   EXPECT_EQ(ui.newTableDialogs, 1);
   EXPECT_EQ(PeekTurn(table).code, TurnNewHand) << "no hand was started";
   EXPECT_EQ(table.players[0].chips, 0u);
-  const std::vector<std::string> start = {"Sound 3", "Push 1"};
-  EXPECT_TRUE(std::equal(start.begin(), start.end(), ui.calls.begin()));
-  EXPECT_TRUE(ui.Has("TableImage"));
 
-  // Accepted the next time: a fresh table, a new hand, and the request cleared.
+  // Accepted after the next hand (its question left unanswered): a fresh
+  // table, a new hand, and the request cleared.
+  finishHand();
   ui.newTableEdit = nullptr;
-  for (int i = 0;
-       i < 500 && PeekTurn(table).code != TurnShowdown && PeekTurn(table).code != TurnLastStanding;
-       ++i) {
-    TickGame(table, session, rng, ui);
-    if (PeekTurn(table).code == TurnAct && PeekTurn(table).seat == 0) {
-      // Seat 0 kept no chips: it can only go "All In" (a check of nothing).
-      ASSERT_EQ(session.buttonLabel[0], "All In");
-      OnTableInput(table, session, rng, ui, TableInput{KeyAction});
-    }
-  }
-  TickGame(table, session, rng, ui);
-  ASSERT_EQ(session.buttonLabel[0], "Start");
-  ui.answers.clear();
   OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
   EXPECT_FALSE(session.newTableRequested);
   EXPECT_EQ(ui.newTableDialogs, 2);

@@ -2,6 +2,7 @@
 // and answers questions from a script, and tables built for the tests.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <functional>
@@ -31,7 +32,7 @@ class RecordingUi : public TableUi {
   // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Centre", "TableImage",
   // "Chips 3 10", "Felt 0 0 240 269", "Button 1 Call 2 lit", "Button 2 Bet plain",
   // "Erase 3", "Push 1", "BoardDeal 4", "Sound 0", "NewTableDialog", "Ask <message>",
-  // "Settings 3", "ShowPopup", "ClosePopup".
+  // "Settings", "ShowPopup", "ClosePopup".
   std::vector<std::string> calls;
 
   // Answers to AskConfirmation, taken in order; when empty, answerPolicy
@@ -44,96 +45,84 @@ class RecordingUi : public TableUi {
   std::function<void(TableRecord&)> newTableEdit;
   int newTableDialogs = 0;
 
-  // When set, "Settings" records the seat the session says Player Settings shows.
-  const SessionState* session = nullptr;
-
-  void DrawFullTable(TableRecord&, bool withBoardDeal) override {
-    calls.push_back(withBoardDeal ? "FullTable+deal" : "FullTable");
+  void DrawFullTable(TableRecord&, bool deal) override {
+    Add(deal ? "FullTable+deal" : "FullTable");
   }
-  void DrawSeat(TableRecord&, int seat) override {
-    calls.push_back("Seat " + std::to_string(seat));
-  }
-  void DrawCentre(TableRecord&) override { calls.push_back("Centre"); }
-  void DrawTableImage(TableRecord&) override { calls.push_back("TableImage"); }
+  void DrawSeat(TableRecord&, int seat) override { Add("Seat ", seat); }
+  void DrawCentre(TableRecord&) override { Add("Centre"); }
+  void DrawTableImage(TableRecord&) override { Add("TableImage"); }
   void DrawChipStack(TableRecord&, int seat, uint32_t amount) override {
-    calls.push_back("Chips " + std::to_string(seat) + " " + std::to_string(amount));
+    Add("Chips " + std::to_string(seat) + " ", amount);
   }
   void FillFelt(const Rect& r) override {
-    calls.push_back("Felt " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                    std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Add("Felt " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+        std::to_string(r.right) + " " + std::to_string(r.bottom));
   }
   void DrawButton(int button, const std::string& label, bool lit) override {
-    calls.push_back("Button " + std::to_string(button) + " " + label + (lit ? " lit" : " plain"));
+    Add("Button " + std::to_string(button) + " " + label + (lit ? " lit" : " plain"));
   }
-  void EraseButton(int button) override { calls.push_back("Erase " + std::to_string(button)); }
-  void AnimateButtonPush(int button) override { calls.push_back("Push " + std::to_string(button)); }
-  void AnimateBoardDeal(TableRecord&, int seat, bool) override {
-    calls.push_back("BoardDeal " + std::to_string(seat));
-  }
-  void PlaySound(GameSound sound) override {
-    calls.push_back("Sound " + std::to_string(static_cast<int>(sound)));
-  }
+  void EraseButton(int button) override { Add("Erase ", button); }
+  void AnimateButtonPush(int button) override { Add("Push ", button); }
+  void AnimateBoardDeal(TableRecord&, int seat, bool) override { Add("BoardDeal ", seat); }
+  void PlaySound(GameSound sound) override { Add("Sound ", static_cast<int>(sound)); }
   void RunNewTableDialog(TableRecord& table) override {
-    calls.push_back("NewTableDialog");
+    Add("NewTableDialog");
     ++newTableDialogs;
     if (newTableEdit) newTableEdit(table);
   }
   int AskConfirmation(const std::string& message,
                       const std::vector<std::string>& buttons) override {
-    calls.push_back("Ask " + message);
+    Add("Ask " + message);
     questions.push_back({message, buttons});
-    if (!answers.empty()) {
-      const int answer = answers.front();
-      answers.pop_front();
-      return answer;
-    }
-    return answerPolicy ? answerPolicy(questions.back()) : 0;
+    if (answers.empty()) return answerPolicy ? answerPolicy(questions.back()) : 0;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
   }
-  void OpenPlayerSettings(TableRecord&) override {
-    calls.push_back("Settings " + std::to_string(session ? session->settingsSeat : -1));
-  }
-  void ShowBetPopup(const BetPopupState&) override { calls.push_back("ShowPopup"); }
-  void CloseBetPopup() override { calls.push_back("ClosePopup"); }
+  void OpenPlayerSettings(TableRecord&) override { Add("Settings"); }
+  void ShowBetPopup(const BetPopupState&) override { Add("ShowPopup"); }
+  void CloseBetPopup() override { Add("ClosePopup"); }
 
   void Clear() { calls.clear(); }
   int Count(std::string_view call) const {
-    int n = 0;
-    for (const std::string& c : calls) n += c == call;
-    return n;
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
   }
   int CountPrefix(std::string_view prefix) const {
-    int n = 0;
-    for (const std::string& c : calls) n += c.starts_with(prefix);
-    return n;
+    return static_cast<int>(std::count_if(
+        calls.begin(), calls.end(), [&](const std::string& c) { return c.starts_with(prefix); }));
   }
   bool Has(std::string_view call) const { return Count(call) > 0; }
+
+ private:
+  void Add(std::string call) { calls.push_back(std::move(call)); }
+  void Add(const std::string& call, int64_t n) { Add(call + std::to_string(n)); }
 };
 
-// A fresh table with the given seat kinds from seat 0 on (the rest Inactive),
-// 100 x baseBet chips each, every seat out of the hand, and the layout that fits the number of
-// seats.
+// A fresh table with the given seat kinds from seat 0 on (the rest Inactive), 100 x baseBet
+// chips each, every seat out of the hand, and the layout that fits the number of seats.
 inline TableRecord MakeTable(std::initializer_list<uint32_t> kinds, uint32_t baseBet = 2,
                              uint8_t structure = StructureFixed) {
   TableRecord table;
   SetTableDefaults(table, "Tester");
   table.baseBet = baseBet;
   table.betStructure = structure;
-  table.rakePercent = 0;
-  table.raiseCap = 0;
-  table.confirmDeal = 0;
+  table.rakePercent = table.raiseCap = table.confirmDeal = 0;
   int seat = 0;
-  for (uint32_t kind : kinds) {
-    table.players[seat].kind = kind;
-    table.players[seat].tableKind = kind;
-    ++seat;
-  }
+  for (uint32_t kind : kinds) table.players[seat++].kind = kind;
   for (PlayerRecord& player : table.players) {
+    player.tableKind = player.kind;
     player.status = StatusOut;  // between hands
     player.chips = 100 * baseBet;
     player.balance = -static_cast<int32_t>(100 * baseBet);
   }
   table.smallTable = seat <= 6 ? 1 : 0;
   return table;
+}
+
+// Seat kinds by letter: H Human, h Hidden Human, . Inactive, S Smart, T Tight, L Loose,
+// D Stupid, P Paranoid, B Bluffing, E Erratic.
+inline uint32_t KindOf(char letter) {
+  return static_cast<uint32_t>(std::string_view("Hh.STLDPBE").find(letter));
 }
 
 inline bool SameBytes(const TableRecord& a, const TableRecord& b) {
@@ -144,6 +133,11 @@ inline bool SameBytes(const TableRecord& a, const TableRecord& b) {
 inline Turn PeekTurn(const TableRecord& table) {
   TableRecord copy = table;
   return NextTurn(copy);
+}
+
+inline bool HandOver(const TableRecord& table) {
+  const TurnCode code = PeekTurn(table).code;
+  return code == TurnShowdown || code == TurnLastStanding;
 }
 
 // Plays the hand on with every seat calling or checking (no computer

@@ -9,6 +9,7 @@
 namespace qf {
 namespace {
 
+using testing::KindOf;
 using testing::MakeTable;
 using testing::PeekTurn;
 using testing::RecordingUi;
@@ -35,7 +36,7 @@ TableRecord MidHandTable() {
   return table;
 }
 
-TEST(StartNewTableTest, CancelRestoresEveryByte) {
+TEST(StartNewTableTest, CancelRestoresEveryByteAndGoBuysEverySeatInAfresh) {
   TableRecord table = MidHandTable();
   const TableRecord before = table;
   RecordingUi ui;
@@ -52,90 +53,75 @@ TEST(StartNewTableTest, CancelRestoresEveryByte) {
   EXPECT_FALSE(StartNewTable(table, ui, true));
   EXPECT_TRUE(SameBytes(table, before));
   EXPECT_EQ(ui.calls, (std::vector<std::string>{"NewTableDialog"}));
-  // The dialog was shown the set-up kinds, the dismissed seat included.
-  EXPECT_EQ(shown.players[2].kind, KindTight);
-}
+  EXPECT_EQ(shown.players[2].kind, KindTight) << "the dialog shows the dismissed seat's kind";
 
-TEST(StartNewTableTest, FreshBuyInsCarryProfitOver) {
-  TableRecord table = MidHandTable();
-  const TableRecord before = table;
-  RecordingUi ui;
+  // Go: the chips each seat had are taken back, a fresh buy-in is charged.
+  ui.newTableEdit = nullptr;
+  ui.Clear();
   ASSERT_TRUE(StartNewTable(table, ui, true));
   EXPECT_EQ(ui.calls, (std::vector<std::string>{"NewTableDialog", "Felt 0 0 240 269"}));
   EXPECT_EQ(table.cardsDealt, 0);
   EXPECT_EQ(table.progressiveLevel, 1u);
+  EXPECT_EQ(table.dealer, 2) << "a button on a seat in play stays";
   EXPECT_EQ(table.players[2].kind, KindTight) << "a dismissed seat is back in play";
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const PlayerRecord& p = table.players[seat];
     EXPECT_EQ(p.chips, 500u) << seat;
-    EXPECT_EQ(p.inPot, 0u);
-    EXPECT_EQ(p.winnings, 0u);
+    EXPECT_EQ(p.inPot + p.winnings, 0u);
     EXPECT_EQ(p.tableKind, p.kind);
     EXPECT_EQ(Profit(p), Profit(before.players[seat])) << seat;
   }
   EXPECT_EQ(table.players[0].balance, -500 + 350 + 20 - 500);
-}
 
-TEST(StartNewTableTest, ButtonLandsOnTheFirstSeatInPlay) {
-  TableRecord table = MakeTable({KindInactive, KindInactive, KindSmart, KindSmart});
+  // Without the dialog; the button moves from an empty seat to the first seat in play.
+  table = MakeTable({KindInactive, KindInactive, KindSmart, KindSmart});
   table.dealer = 1;
   table.progressiveLevel = 0;
-  RecordingUi ui;
   ASSERT_TRUE(StartNewTable(table, ui, false));
-  EXPECT_EQ(ui.newTableDialogs, 0);
+  EXPECT_EQ(ui.newTableDialogs, 2);
   EXPECT_EQ(table.dealer, 2);
   EXPECT_EQ(table.progressiveLevel, 0u);
-
-  // A button already on a seat in play stays there.
-  table.dealer = 3;
-  ASSERT_TRUE(StartNewTable(table, ui, false));
-  EXPECT_EQ(table.dealer, 3);
 }
 
 TEST(StartNewTableTest, EmptyTableOffersTheDefaultLineUpUntilATableIsSetUp) {
   for (uint8_t small : {0, 1}) {
+    SCOPED_TRACE(small);
+    const std::string lineUp = small ? "HPBDES...." : "HPBDESETTS";
     TableRecord table = MakeTable({});
     table.smallTable = small;
     SessionState session;
     Rng rng(1);
     RecordingUi ui;
-    std::vector<uint32_t> offered;
+    const auto kinds = [](const TableRecord& t) {
+      std::string letters;
+      for (const PlayerRecord& p : t.players) letters += "Hh.STLDPBE"[p.kind];
+      return letters;
+    };
+    std::string offered;
     ui.newTableEdit = [&](TableRecord& t) {
-      offered.clear();
-      for (const PlayerRecord& p : t.players) offered.push_back(p.kind);
+      offered = kinds(t);
       t.dealer = kDealerCancelled;
     };
     BuildButtonBar(table, session, ui, session.pendingRaise);
-    const std::vector<uint32_t> tenSeats = {KindHuman,   KindParanoid, KindBluffing, KindStupid,
-                                            KindErratic, KindSmart,    KindErratic,  KindTight,
-                                            KindTight,   KindSmart};
-    std::vector<uint32_t> expected = tenSeats;
-    if (small == 1) std::fill(expected.begin() + 6, expected.end(), uint32_t{KindInactive});
-    EXPECT_EQ(offered, expected);
+    EXPECT_EQ(offered, lineUp);
     // Cancelled: every seat still Inactive, the line-up kept in tableKind.
     for (int seat = 0; seat < kSeatCount; ++seat) {
       EXPECT_EQ(table.players[seat].kind, KindInactive);
-      EXPECT_EQ(table.players[seat].tableKind, expected[seat]);
+      EXPECT_EQ(table.players[seat].tableKind, KindOf(lineUp[seat]));
     }
     EXPECT_TRUE(session.buttonLabel[0].empty());
 
-    // The next tick asks again, offering the line-up; accepted, play starts.
+    // A tick asks again (and the button bar once more when cancelled again).
+    TickGame(table, session, rng, ui);
+    EXPECT_EQ(ui.newTableDialogs, 3);
+    EXPECT_EQ(table.players[0].kind, KindInactive);
+    // Accepted: the line-up is in play and the hand begins.
     ui.newTableEdit = nullptr;
     TickGame(table, session, rng, ui);
-    EXPECT_EQ(ui.newTableDialogs, 2);
-    for (int seat = 0; seat < kSeatCount; ++seat) {
-      EXPECT_EQ(table.players[seat].kind, expected[seat]);
-    }
+    EXPECT_EQ(ui.newTableDialogs, 4);
+    EXPECT_EQ(kinds(table), lineUp);
     EXPECT_EQ(PeekTurn(table).code, TurnForcedBet);
   }
-}
-
-TEST(StartNewTableTest, OtherLayoutValueWritesNoLineUp) {
-  TableRecord table = MakeTable({KindSmart});
-  table.smallTable = 7;
-  const TableRecord before = table;
-  WriteDefaultLineUp(table);
-  EXPECT_TRUE(SameBytes(table, before));
 }
 
 }  // namespace

@@ -3,22 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "flow_test_support.h"
 
 namespace qf {
 namespace {
 
+using testing::KindOf;
 using testing::MakeTable;
 
-std::vector<uint32_t> Kinds(const TableRecord& table) {
-  std::vector<uint32_t> kinds;
-  for (const PlayerRecord& p : table.players) kinds.push_back(p.kind);
-  return kinds;
+// Whether the seat's kind fits the letter: a kind's own letter, or * any computer,
+// i Intermediate (Tight, Loose), b Beginner (Stupid, Paranoid, Bluffing, Erratic).
+bool Fits(uint32_t kind, char letter) {
+  if (letter == '*') return IsComputerKind(kind);
+  if (letter == 'i') return kind == KindTight || kind == KindLoose;
+  if (letter == 'b') return kind >= KindStupid && kind <= KindErratic;
+  return kind == KindOf(letter);
 }
 
-TEST(CountSeatKindsTest, CountsPlayersHumansAndSkill) {
+TEST(SeatCountsTest, CountsPlayersHumansAndSkill) {
   TableRecord table = MakeTable({KindHuman, KindHiddenHuman, KindSmart, KindStupid, KindTight,
                                  KindInactive, KindErratic, KindBluffing});
   const SeatCounts counts = CountSeatKinds(table);
@@ -30,102 +32,44 @@ TEST(CountSeatKindsTest, CountsPlayersHumansAndSkill) {
   EXPECT_STREQ(SkillLevelName(3), "Pro");
 }
 
-TEST(AssignComputerKindsTest, LevelChoosesTheFamilyAndLeavesOtherSeatsAlone) {
-  Rng rng(11);
-  for (int level : {-1, 0, 1}) {
-    TableRecord table =
-        MakeTable({KindHuman, KindSmart, KindInactive, KindTight, KindStupid, KindHiddenHuman,
-                   KindLoose, KindErratic, KindParanoid, KindBluffing});
-    std::set<uint32_t> seen;
-    for (int round = 0; round < 20; ++round) {
-      AssignComputerKinds(table, rng, level);
-      EXPECT_EQ(table.players[0].kind, KindHuman);
-      EXPECT_EQ(table.players[2].kind, KindInactive);
-      EXPECT_EQ(table.players[5].kind, KindHiddenHuman);
-      for (const PlayerRecord& p : table.players) {
-        if (IsComputerKind(p.kind)) seen.insert(p.kind);
-      }
-    }
-    if (level > 0) {
-      EXPECT_EQ(seen, (std::set<uint32_t>{KindSmart}));
-    } else if (level == 0) {
-      EXPECT_EQ(seen, (std::set<uint32_t>{KindTight, KindLoose}));
-    } else {
-      EXPECT_EQ(seen, (std::set<uint32_t>{KindStupid, KindParanoid, KindBluffing, KindErratic}));
-    }
-  }
-}
-
-TEST(SetSeatCountsTest, HumansUpToEverySeatAndBackToOne) {
+TEST(SeatCountsTest, SetSeatCountsTakesSeatsAndGivesThemBack) {
+  struct Case {
+    const char* before;  // empty: the table the previous row left
+    int players, humans;
+    const char* after;  // seats 0..9
+  };
+  // clang-format off
+  const Case cases[] = {
+      // Humans up to every seat (two or more are all hidden), then back to one.
+      {"HSSS", -1, 4, "hhhh......"},
+      {"", -1, 1, "H***......"},
+      // Hidden humans go down one at a time; a seat given up is refilled.
+      {"HSSSS", -1, 3, "hhhSS....."},
+      {"", -1, 2, "hh***....."},
+      // No human: the lowest Inactive seat is refilled with a computer.
+      {"HSS", -1, 0, "***......."},
+      // Players up; down, the highest computers leave first, then the highest seat in play.
+      {"HSS", 6, -1, "HSSSSS...."},
+      {"", 2, -1, "HS........"},
+      {"hhh", 2, -1, "hh........"},
+      // Every computer takes the level of the table as it was, humans and empty seats stay.
+      {"HTL", 5, -1, "Hiiii....."},
+      {"HDE.h", 8, -1, "Hbbbhbbb.."},
+  };
+  // clang-format on
   Rng rng(2);
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindSmart, KindSmart});
-  SetSeatCounts(table, rng, -1, 4);
-  EXPECT_EQ(Kinds(table)[0], KindHiddenHuman);
-  for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(table.players[seat].kind, KindHiddenHuman);
-  EXPECT_EQ(CountSeatKinds(table).playerCount, 4);
-
-  // Back to one human: the highest human seats give way to computers and the
-  // one left is shown plainly again.
-  SetSeatCounts(table, rng, -1, 1);
-  const SeatCounts counts = CountSeatKinds(table);
-  EXPECT_EQ(counts.humanCount, 1);
-  EXPECT_EQ(counts.playerCount, 4);
-  EXPECT_EQ(table.players[0].kind, KindHuman);
-  for (int seat = 1; seat < 4; ++seat) EXPECT_TRUE(IsComputerKind(table.players[seat].kind));
-}
-
-TEST(SetSeatCountsTest, HumansGoDownFromSeveralOneAtATime) {
-  Rng rng(4);
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindSmart, KindSmart, KindSmart});
-  SetSeatCounts(table, rng, -1, 3);
-  ASSERT_EQ(CountSeatKinds(table).humanCount, 3);
-  SetSeatCounts(table, rng, -1, 2);
-  EXPECT_EQ(CountSeatKinds(table).humanCount, 2);
-  EXPECT_EQ(CountSeatKinds(table).playerCount, 5);
-  EXPECT_EQ(table.players[0].kind, KindHiddenHuman);
-  EXPECT_EQ(table.players[1].kind, KindHiddenHuman);
-  EXPECT_TRUE(IsComputerKind(table.players[2].kind));
-}
-
-TEST(SetSeatCountsTest, NoHumanRefillsTheSeatWithAComputer) {
-  Rng rng(6);
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindSmart});
-  SetSeatCounts(table, rng, -1, 0);
-  const SeatCounts counts = CountSeatKinds(table);
-  EXPECT_EQ(counts.humanCount, 0);
-  EXPECT_EQ(counts.playerCount, 3);
-  EXPECT_TRUE(IsComputerKind(table.players[0].kind)) << "the lowest Inactive seat is refilled";
-  EXPECT_EQ(table.players[3].kind, KindInactive);
-}
-
-TEST(SetSeatCountsTest, PlayersUpAndDown) {
-  Rng rng(8);
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindSmart});
-  SetSeatCounts(table, rng, 6, -1);
-  EXPECT_EQ(CountSeatKinds(table).playerCount, 6);
-  for (int seat = 1; seat < 6; ++seat) EXPECT_EQ(table.players[seat].kind, KindSmart);
-  EXPECT_EQ(table.players[6].kind, KindInactive);
-
-  // Down: the highest computer seats leave first; the human stays.
-  SetSeatCounts(table, rng, 2, -1);
-  EXPECT_EQ(Kinds(table), (std::vector<uint32_t>{KindHuman, KindSmart, 2, 2, 2, 2, 2, 2, 2, 2}));
-
-  // With no computer seat left, the highest seat in play leaves.
-  TableRecord humans = MakeTable({KindHiddenHuman, KindHiddenHuman, KindHiddenHuman});
-  SetSeatCounts(humans, rng, 2, -1);
-  EXPECT_EQ(humans.players[2].kind, KindInactive);
-  EXPECT_EQ(CountSeatKinds(humans).playerCount, 2);
-}
-
-TEST(SetSeatCountsTest, AddedComputersTakeTheTablesLevel) {
-  Rng rng(9);
-  TableRecord table = MakeTable({KindHuman, KindStupid, KindErratic});
-  SetSeatCounts(table, rng, 8, -1);
-  for (int seat = 1; seat < 8; ++seat) {
-    const uint32_t kind = table.players[seat].kind;
-    EXPECT_TRUE(kind == KindStupid || kind == KindParanoid || kind == KindBluffing ||
-                kind == KindErratic)
-        << seat;
+  TableRecord table;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.before << " " << c.players << " " << c.humans);
+    if (*c.before) {
+      table = MakeTable({});
+      for (int seat = 0; c.before[seat]; ++seat) table.players[seat].kind = KindOf(c.before[seat]);
+    }
+    SetSeatCounts(table, rng, c.players, c.humans);
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+      EXPECT_TRUE(Fits(table.players[seat].kind, c.after[seat]))
+          << "seat " << seat << " kind " << table.players[seat].kind;
+    }
   }
 }
 
