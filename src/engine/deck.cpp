@@ -26,12 +26,19 @@ void NewHand(TableRecord& table, Rng& rng) {
     player.status = StatusToAct;
     player.lastAction = ActionNone;
   }
-  for (int i = 0; i < kDeckSize; ++i) table.deck[i] = static_cast<uint8_t>(i + 1);
+  // Shuffled in a local deck by a local copy of the generator: stores to the
+  // table's bytes could otherwise alias the generator's state and force it
+  // through memory on every draw.
+  uint8_t deck[kDeckSize];
+  for (int i = 0; i < kDeckSize; ++i) deck[i] = static_cast<uint8_t>(i + 1);
+  Rng local = rng;
   for (int swap = 0; swap < kShuffleSwaps; ++swap) {
-    uint32_t a = Random(rng, kDeckSize);
-    uint32_t b = Random(rng, kDeckSize);
-    std::swap(table.deck[a], table.deck[b]);
+    uint32_t a = Random(local, kDeckSize);
+    uint32_t b = Random(local, kDeckSize);
+    std::swap(deck[a], deck[b]);
   }
+  rng = local;
+  std::copy_n(deck, kDeckSize, table.deck);
 }
 
 void DealCard(TableRecord& table, int seat) {
