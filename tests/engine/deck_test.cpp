@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/evaluate.h"
 #include "table_setup.h"
 
 namespace qf {
@@ -22,9 +21,7 @@ TEST(Cards, EveryCodeHasATextThatParsesBack) {
   for (int code = 1; code <= 52; ++code) EXPECT_EQ(ParseCard(CardText(code)), code);
   EXPECT_EQ(ParseCard("td"), MakeCard(9, 2));
   EXPECT_EQ(ParseCard("QH"), MakeCard(11, 3));
-  for (const char* bad : {"", "A", "1s", "10h", "Ax", "As ", "Zs"}) {
-    EXPECT_EQ(ParseCard(bad), 0) << bad;
-  }
+  for (const char* bad : {"", "A", "1s", "10h", "Ax", "As ", "Zs"}) EXPECT_EQ(ParseCard(bad), 0);
   for (int bad : {0, 53, 255, -1}) EXPECT_EQ(CardText(bad), "X");
 }
 
@@ -49,34 +46,16 @@ TEST(NewHand, ShufflesWithFourThousandDrawsAndResetsTheSeats) {
     EXPECT_EQ(player.status, StatusToAct);
     EXPECT_EQ(player.lastAction, ActionNone);
   }
-
-  // The same seed deals the same hand; another seed another one.
-  TableRecord again = table;
-  Rng same(42);
-  NewHand(again, same);
-  EXPECT_EQ(std::memcmp(again.deck, table.deck, kDeckSize), 0);
-  Rng other(43);
-  NewHand(again, other);
-  EXPECT_NE(std::memcmp(again.deck, table.deck, kDeckSize), 0);
 }
 
 TEST(Dealing, HoleCardsAndBoardComeFromFixedDeckBytes) {
-  TableRecord texas = TableSetup().Seat(3, 100).Seat(5, 100).Started();
-  for (int pass = 0; pass < 7; ++pass) test::DealPass(texas);
-  uint8_t cards[kMaxCards];
-  ASSERT_EQ(SeatCards(texas, 3, cards), 7);
-  EXPECT_EQ(cards[0], texas.deck[12]);
-  EXPECT_EQ(cards[1], texas.deck[13]);
-  for (int j = 0; j < 5; ++j) EXPECT_EQ(cards[2 + j], texas.deck[43 + j]);
-  EXPECT_EQ(cards[6], texas.deck[47]);  // the river: board byte 41 + 2 + 4
-
-  TableRecord omaha = TableSetup().Omaha().Seat(3, 100).Seat(5, 100).Started();
+  // Texas layouts are checked by every arranged showdown; here the Omaha one.
+  TableRecord omaha = TableSetup().Omaha().Seat(3, 100).Seat(5, 100).Build();
   for (int pass = 0; pass < 9; ++pass) test::DealPass(omaha);
+  uint8_t cards[kMaxCards];
   ASSERT_EQ(SeatCards(omaha, 3, cards), 9);
-  for (int c = 0; c < 4; ++c) EXPECT_EQ(cards[c], omaha.deck[12 + c]);
-  EXPECT_EQ(cards[4], omaha.deck[45]);
-  EXPECT_EQ(cards[8], omaha.deck[49]);
-
+  EXPECT_TRUE(std::equal(cards, cards + 4, omaha.deck + 12));
+  EXPECT_TRUE(std::equal(cards + 4, cards + 9, omaha.deck + 45));
   // Nothing more than hole cards and board, however often the seat is dealt to.
   DealCard(omaha, 3);
   EXPECT_EQ(SeatCards(omaha, 3, cards), 9);
@@ -84,7 +63,7 @@ TEST(Dealing, HoleCardsAndBoardComeFromFixedDeckBytes) {
 }
 
 TEST(Dealing, EverySeatCountsCardsButOnlyLiveSeatsAreReset) {
-  TableRecord table = TableSetup().Seat(0, 100).Seat(1, 100).Seat(2, 100).Started();
+  TableRecord table = TableSetup().Seat(0, 100).Seat(1, 100).Seat(2, 100).Build();
   NextTurn(table);  // marks the inactive seats out
   for (int pass = 0; pass < 2; ++pass) test::DealPass(table);
   table.players[0].status = StatusCalled;
@@ -100,21 +79,10 @@ TEST(Dealing, EverySeatCountsCardsButOnlyLiveSeatsAreReset) {
   EXPECT_EQ(table.players[7].status, StatusOut);
 
   // A hole card leaves the last action shown (a posted blind stays visible).
-  TableRecord fresh = TableSetup().Seat(0, 100).Seat(1, 100).Started();
+  TableRecord fresh = TableSetup().Seat(0, 100).Seat(1, 100).Build();
   fresh.players[1].lastAction = ActionForcedBet;
   DealCard(fresh, 1);
   EXPECT_EQ(fresh.players[1].lastAction, ActionForcedBet);
-}
-
-TEST(Dealing, SeatHandValueUsesTheVisibleCardsOnly) {
-  TableRecord table =
-      TableSetup().Seat(0, 100).Seat(1, 100).Hole(0, "As Ks").Board("Qs Js Ts 2d 3c").Started();
-  for (int pass = 0; pass < 4; ++pass) test::DealPass(table);
-  EXPECT_EQ(CategoryOf(SeatHandValue(table, 0)), CategoryHighCard);
-  test::DealPass(table);
-  EXPECT_EQ(CategoryOf(SeatHandValue(table, 0)), CategoryStraightFlush);
-  table.players[0].cardsSeen = 0;
-  EXPECT_EQ(SeatHandValue(table, 0), 0u);
 }
 
 TEST(AdvanceButton, MovesToTheNextSeatWithChipsAndRaisesTheLevelPastSeatZero) {

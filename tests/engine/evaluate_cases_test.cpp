@@ -1,4 +1,5 @@
-// Hand values a player sees at the showdown and in the hand labels.
+// Hand values a player sees at the showdown and in the hand labels. The
+// reference comparisons check every other hand against the same rules.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,140 +11,95 @@
 namespace qf {
 namespace {
 
-using test::Cards;
+constexpr uint32_t K = kCategoryStep;
+constexpr uint32_t kKind = 65536;  // of-a-kind rank step
 
-uint32_t Value(const std::string& text) {
-  std::vector<uint8_t> cards = Cards(text);
-  return EvaluateHand(cards.data(), static_cast<int>(cards.size()));
+constexpr uint32_t Bits(std::initializer_list<int> values) {
+  uint32_t sum = 0;
+  for (int v : values) sum += 1u << v;
+  return sum;
 }
 
-uint32_t Best(const std::string& text, int holeCards) {
-  std::vector<uint8_t> cards = Cards(text);
-  return EvaluateBest(cards.data(), static_cast<int>(cards.size()), holeCards);
+// EvaluateHand of the cards, or with holeCards 4 EvaluateBest as in Omaha.
+uint32_t Value(const std::string& text, int holeCards = 0) {
+  std::vector<uint8_t> cards = test::Cards(text);
+  int n = static_cast<int>(cards.size());
+  return holeCards != 0 ? EvaluateBest(cards.data(), n, holeCards) : EvaluateHand(cards.data(), n);
 }
 
-constexpr uint32_t kStep = kCategoryStep;
-
-TEST(EvaluateStraights, WheelIsTheLowestStraightAndAceHighTheHighest) {
-  EXPECT_EQ(Value("As 2d 3c 4h 5s"), 4 * kStep + 1);
-  EXPECT_EQ(Value("2d 3c 4h 5s 6s"), 4 * kStep + 2);
-  EXPECT_EQ(Value("Ts Jd Qc Kh As"), 4 * kStep + 10);
-  EXPECT_LT(Value("As 2d 3c 4h 5s Kd Qh"), Value("2d 3c 4h 5s 6s 9c Jd"));
-  // Seven in a row: the highest five count.
-  EXPECT_EQ(Value("8s 9d Tc Jh Qs Kd Ah"), 4 * kStep + 10);
-  // K-A-2-3-4 does not wrap around.
-  EXPECT_EQ(CategoryOf(Value("Ks Ad 2c 3h 4s")), CategoryHighCard);
-}
-
-TEST(EvaluateStraights, StraightFlushesIncludingTheSteelWheel) {
-  EXPECT_EQ(Value("As 2s 3s 4s 5s"), 8 * kStep + 1);
-  EXPECT_EQ(Value("Th Jh Qh Kh Ah 2c 2d"), 8 * kStep + 10);
-  // A flush and a straight in different cards are not a straight flush.
-  EXPECT_EQ(CategoryOf(Value("2h 3h 4h 5h 9h 6c Kd")), CategoryFlush);
-  // The straight flush beats four of a kind held at the same time.
-  EXPECT_EQ(Value("5d 6d 7d 8d 9d 9c 9h 9s"), 8 * kStep + 5);
-}
-
-TEST(EvaluateTwoPair, ThirdPairServesAsKicker) {
-  // K K 7 7 5 5 2: Kings and Sevens with the Five as kicker.
-  EXPECT_EQ(Value("Ks Kd 7c 7h 5s 5d 2c"), 2 * kStep + (12 * 14 + 6) * 14 + 4);
-  // On a board of K K 7 7 2, a pair of Fives beats Four-Three.
-  EXPECT_GT(Value("5s 5d Ks Kd 7c 7h 2c"), Value("4s 3d Ks Kd 7c 7h 2c"));
-  // A single card higher than the third pair still plays.
-  EXPECT_EQ(Value("Ks Kd 7c 7h 5s 5d Ac"), 2 * kStep + (12 * 14 + 6) * 14 + 13);
-  // Aces are the highest pair.
-  EXPECT_EQ(Value("As Ad Kc Kh 2s"), 2 * kStep + (13 * 14 + 12) * 14 + 1);
-}
-
-TEST(EvaluateTwoPair, FourCardsWithoutKickerStayOnePair) {
-  EXPECT_EQ(Value("As Ad Kc Kh"), 2170882u);
-  EXPECT_EQ(CategoryOf(Value("As Ad Kc Kh")), CategoryPair);
-  EXPECT_EQ(Value("As Ad Kc Kh Qd"), 2 * kStep + (13 * 14 + 12) * 14 + 11);
-}
-
-TEST(EvaluateOfAKind, ShortHandsFillMissingKickersWithEmptySlots) {
-  // A pocket pair of Sixes: two empty kicker slots worth 2 each.
-  EXPECT_EQ(Value("6s 6d"), kStep + 5 * 65536 + 4);
-  EXPECT_EQ(Value("7s 7d 7c"), 3 * kStep + 6 * 65536 + 4);
-  EXPECT_EQ(Value("As Ad Ac Ah"), 7 * kStep + 13 * 65536 + 2);
-  EXPECT_EQ(Value("Ks Ah"), (1u << 13) + (1u << 12));
-  EXPECT_EQ(Value("2s 4h 9c"), (1u << 1) + (1u << 3) + (1u << 8));
-}
-
-TEST(EvaluateOfAKind, KickersAreTheBestOtherCards) {
-  EXPECT_EQ(Value("As Ad Ac Ah Kd 2c 3c"), 7 * kStep + 13 * 65536 + (1u << 12));
-  // The quads' kicker may come from a pair.
-  EXPECT_EQ(Value("9s 9d 9c 9h Qd Qc 3c"), 7 * kStep + 8 * 65536 + (1u << 11));
-  EXPECT_EQ(Value("Js Jd Jc 2h 5d 8c Kc"), 3 * kStep + 10 * 65536 + (1u << 12) + (1u << 7));
-  EXPECT_EQ(Value("Ts Td 2c 5h 8d 3c Qc"), kStep + 9 * 65536 + (1u << 11) + (1u << 7) + (1u << 4));
+TEST(Evaluate, ValuesOfChosenHands) {
+  const struct {
+    const char* cards;
+    int holeCards;
+    uint32_t value;
+  } cases[] = {
+      // Straights: the wheel lowest, ace high highest, no wrap round the ace.
+      {"As 2d 3c 4h 5s", 0, 4 * K + 1},
+      {"As 2d 3c 4h 5s Kd Qh", 0, 4 * K + 1},
+      {"2d 3c 4h 5s 6s", 0, 4 * K + 2},
+      {"8s 9d Tc Jh Qs Kd Ah", 0, 4 * K + 10},
+      {"Ks Ad 2c 3h 4s", 0, Bits({13, 12, 3, 2, 1})},
+      // Straight flushes, the steel wheel, and beating quads held with them.
+      {"As 2s 3s 4s 5s", 0, 8 * K + 1},
+      {"Th Jh Qh Kh Ah 2c 2d", 0, 8 * K + 10},
+      {"5d 6d 7d 8d 9d 9c 9h 9s", 0, 8 * K + 5},
+      {"2h 3h 4h 5h 9h 6c Kd", 0, 5 * K + Bits({8, 4, 3, 2, 1})},
+      // Flushes: the top five of the suit; a full house beats them.
+      {"As Ks Qs 9s 7s 2s 3s", 0, 5 * K + Bits({13, 12, 11, 8, 6})},
+      {"2c 4c 6c 8c Tc 9d 7h", 0, 5 * K + Bits({9, 7, 5, 3, 1})},
+      {"2c 4c 6c 8c Tc 2d 2h 4d", 0, 6 * K + 1 * 14 + 3},
+      // Two pair: a third pair serves as kicker, so on a board of K K 7 7 2 a
+      // pair of fives beats four-three; four cards without a kicker stay a pair.
+      {"Ks Kd 7c 7h 5s 5d 2c", 0, 2 * K + (12 * 14 + 6) * 14 + 4},
+      {"4s 3d Ks Kd 7c 7h 2c", 0, 2 * K + (12 * 14 + 6) * 14 + 3},
+      {"Ks Kd 7c 7h 5s 5d Ac", 0, 2 * K + (12 * 14 + 6) * 14 + 13},
+      {"As Ad Kc Kh 2s", 0, 2 * K + (13 * 14 + 12) * 14 + 1},
+      {"As Ad Kc Kh", 0, 2170882},
+      // Of a kind: the best other cards kick, empty slots count 2 each.
+      {"6s 6d", 0, K + 5 * kKind + 4},
+      {"7s 7d 7c", 0, 3 * K + 6 * kKind + 4},
+      {"As Ad Ac Ah", 0, 7 * K + 13 * kKind + 2},
+      {"Ks Ah", 0, Bits({13, 12})},
+      {"2s 4h 9c", 0, Bits({1, 3, 8})},
+      {"As Ad Ac Ah Kd 2c 3c", 0, 7 * K + 13 * kKind + Bits({12})},
+      {"9s 9d 9c 9h Qd Qc 3c", 0, 7 * K + 8 * kKind + Bits({11})},
+      {"Js Jd Jc 2h 5d 8c Kc", 0, 3 * K + 10 * kKind + Bits({12, 7})},
+      {"Ts Td 2c 5h 8d 3c Qc", 0, K + 9 * kKind + Bits({11, 7, 4})},
+      // Full houses: of two sets of trips the lower plays as the pair.
+      {"Ks Kd Kc 9h 9d 9c 2c", 0, 6 * K + 12 * 14 + 8},
+      {"As Ad Ac Kh Kd Kc", 0, 6 * K + 13 * 14 + 12},
+      {"4s 4d 4c Qh Qd 8c 8h", 0, 6 * K + 3 * 14 + 11},
+      // Omaha river: exactly two hole cards and three board cards.
+      {"As 2d 3d 4c  Ks 9s 7s 5s Jh", 4, Bits({13, 12, 10, 8, 3})},
+      {"As Ks 2d 3d  Qs 9s 7s 5s Jh", 4, 5 * K + Bits({13, 12, 11, 8, 6})},
+      {"As Ad Ac Ah  2s 5d 9c Jh Kd", 4, K + 13 * kKind + Bits({12, 10, 8})},
+      {"2c 2d Kc Kd  5s 6d 7h 8c 9s", 4, K + 12 * kKind + Bits({8, 7, 6})},
+      {"2c 2d Kc Kd  5s 6d 7h 8c 9s", 0, 4 * K + 5},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Value(c.cards, c.holeCards), c.value) << c.cards;
+  EXPECT_GT(Value("As 3s 4s 6s 8s"), Value("Kd Qd Jd 9d 7d"));
   EXPECT_GT(Value("Ts Td Ac 5h 8d"), Value("Ts Td Kc Qh Jd"));
 }
 
-TEST(EvaluateFullHouse, TwoSetsOfTripsMakeAFullHouseWithTheLowerSetAsPair) {
-  EXPECT_EQ(Value("Ks Kd Kc 9h 9d 9c 2c"), 6 * kStep + 12 * 14 + 8);
-  EXPECT_EQ(Value("As Ad Ac Kh Kd Kc"), 6 * kStep + 13 * 14 + 12);
-  // Trips with two pairs: the higher pair plays.
-  EXPECT_EQ(Value("4s 4d 4c Qh Qd 8c 8h"), 6 * kStep + 3 * 14 + 11);
-}
-
-TEST(EvaluateFlush, TopFiveCardsOfTheSuitCount) {
-  EXPECT_EQ(Value("As Ks Qs 9s 7s 2s 3s"),
-            5 * kStep + (1u << 13) + (1u << 12) + (1u << 11) + (1u << 8) + (1u << 6));
-  EXPECT_GT(Value("As 3s 4s 6s 8s"), Value("Kd Qd Jd 9d 7d"));
-  // The flush beats the straight held with it; a full house beats the flush.
-  EXPECT_EQ(CategoryOf(Value("2c 4c 6c 8c Tc 9d 7h")), CategoryFlush);
-  EXPECT_EQ(CategoryOf(Value("2c 4c 6c 8c Tc 2d 2h 4d")), CategoryFullHouse);
-}
-
-TEST(EvaluateOmaha, ExactlyTwoHoleCardsAndThreeBoardCardsPlay) {
-  // One spade in the hand and four on the board: no flush at the river.
-  uint32_t noFlush = Best("As 2d 3d 4c  Ks 9s 7s 5s Jh", 4);
-  EXPECT_NE(CategoryOf(noFlush), CategoryFlush);
-  EXPECT_EQ(noFlush, (1u << 13) + (1u << 12) + (1u << 10) + (1u << 8) + (1u << 3));
-  // Two spades in the hand: A, K and the three best board spades.
-  EXPECT_EQ(Best("As Ks 2d 3d  Qs 9s 7s 5s Jh", 4),
-            5 * kStep + (1u << 13) + (1u << 12) + (1u << 11) + (1u << 8) + (1u << 6));
-  // Four Aces in the hand are only a pair of Aces with the board's best three.
-  EXPECT_EQ(Best("As Ad Ac Ah  2s 5d 9c Jh Kd", 4),
-            kStep + 13 * 65536 + (1u << 12) + (1u << 10) + (1u << 8));
-  // A board straight needs two hole cards of it.
-  EXPECT_EQ(Best("2c 2d Kc Kd  5s 6d 7h 8c 9s", 4),
-            kStep + 12 * 65536 + (1u << 8) + (1u << 7) + (1u << 6));
-  EXPECT_EQ(CategoryOf(Value("2c 2d Kc Kd  5s 6d 7h 8c 9s")), CategoryStraight);
-}
-
-TEST(EvaluateOmaha, BeforeTheRiverAllCardsCountTogether) {
-  std::vector<uint8_t> turn = Cards("As 2d 3d 4c  Ks 9s 7s 5s");
-  EXPECT_EQ(EvaluateBest(turn.data(), 8, 4), EvaluateHand(turn.data(), 8));
-  EXPECT_EQ(CategoryOf(EvaluateBest(turn.data(), 8, 4)), CategoryFlush);
-  std::vector<uint8_t> river = Cards("As 2d 3d 4c  Ks 9s 7s 5s Jh");
-  EXPECT_EQ(EvaluateBest(river.data(), 9, 2), EvaluateHand(river.data(), 9));
-}
-
-TEST(EvaluateLimits, HandsOutsideTwoToNineCardsOrWithBadCodesAreZero) {
+TEST(Evaluate, HandsOutsideTwoToNineCardsOrWithBadCodesAreZero) {
   const uint8_t ten[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-  EXPECT_EQ(EvaluateHand(ten, 0), 0u);
-  EXPECT_EQ(EvaluateHand(ten, 1), 0u);
-  EXPECT_EQ(EvaluateHand(ten, 10), 0u);
-  EXPECT_EQ(EvaluateHand(ten, -3), 0u);
-  EXPECT_EQ(EvaluateHand(ten, 9), 8 * kStep + 5);
+  for (int n : {0, 1, 10, -3}) EXPECT_EQ(EvaluateHand(ten, n), 0u) << n;
+  EXPECT_EQ(EvaluateHand(ten, 9), 8 * K + 5);
   // Codes outside 1..52 make a hand worth nothing; in Omaha only the
   // two-plus-three hands that hold one are.
   const uint8_t bad[9] = {1, 2, 0, 4, 53, 6, 200, 8, 9};
-  EXPECT_EQ(EvaluateHand(bad, 2), (1u << 13) + (1u << 1));
+  EXPECT_EQ(EvaluateHand(bad, 2), Bits({13, 1}));
   for (int n = 3; n <= 9; ++n) EXPECT_EQ(EvaluateHand(bad, n), 0u) << n;
   EXPECT_EQ(EvaluateBest(bad, 9, 4), Value("As 4s 6s 8s 9s"));
 }
 
-TEST(EvaluateNames, CategoryLabelsAndCategoryOfValues) {
-  const char* expected[] = {"High Card", "Pair",    "2 Pair", "Trips",  "Straight",
-                            "Flush",     "Full Hs", "4 Up",   "S-Flush"};
-  for (uint32_t c = 0; c < 9; ++c) EXPECT_STREQ(CategoryName(c), expected[c]) << c;
-  EXPECT_STREQ(CategoryName(9), "");
-  EXPECT_EQ(CategoryOf(Value("As Ad Kc Kh")), 1u);
-  EXPECT_EQ(CategoryOf(Value("Th Jh Qh Kh Ah")), 8u);
-  EXPECT_EQ(CategoryOf(8 * kStep + 10), 8u);
-  EXPECT_EQ(CategoryOf(kStep - 1), 0u);
+TEST(Evaluate, CategoryNames) {
+  const char* expected[] = {"High Card", "Pair",    "2 Pair", "Trips",   "Straight",
+                            "Flush",     "Full Hs", "4 Up",   "S-Flush", ""};
+  for (uint32_t c = 0; c < 10; ++c) EXPECT_STREQ(CategoryName(c), expected[c]) << c;
+  EXPECT_EQ(CategoryOf(Value("As Ad Kc Kh")), CategoryPair);
+  EXPECT_EQ(CategoryOf(8 * K + 10), CategoryStraightFlush);
+  EXPECT_EQ(CategoryOf(K - 1), CategoryHighCard);
 }
 
 }  // namespace

@@ -108,41 +108,30 @@ TEST(EvaluateAgainstReference, RandomHandsOfSixToNineCardsInAnyOrder) {
   }
 }
 
+// Omaha river hands from the whole deck, and from two suits, where flushes and
+// straight flushes through exactly two hole cards are common.
 TEST(EvaluateAgainstReference, RandomOmahaRiverHandsTakeTwoPlusThree) {
-  RandomDeals deals(77);
-  long mismatches = 0;
-  long differsFromAllNine = 0;
-  for (int i = 0; i < kRandomOmahaDeals; ++i) {
-    const uint8_t* cards = deals.Deal(9);
-    uint32_t expected = reference::EvaluateBest(cards, 9, 4);
-    uint32_t actual = EvaluateBest(cards, 9, 4);
-    if (actual != expected && ++mismatches <= 5) {
-      ADD_FAILURE() << HandText(cards, 9) << "gives " << actual << ", expected " << expected;
+  for (int deckSize : {52, 26}) {
+    SCOPED_TRACE(testing::Message() << "deck of " << deckSize);
+    RandomDeals deals(deckSize == 52 ? 77 : 5, deckSize);
+    long mismatches = 0;
+    long differsFromAllNine = 0;
+    for (int i = 0; i < kRandomOmahaDeals; ++i) {
+      const uint8_t* cards = deals.Deal(9);
+      uint32_t expected = reference::EvaluateBest(cards, 9, 4);
+      uint32_t actual = EvaluateBest(cards, 9, 4);
+      if (actual != expected && ++mismatches <= 5) {
+        ADD_FAILURE() << HandText(cards, 9) << "gives " << actual << ", expected " << expected;
+      }
+      if (actual != EvaluateHand(cards, 9)) ++differsFromAllNine;
+      // Before the river and with Texas, all cards count together.
+      for (int n : {5, 6, 7, 8}) ASSERT_EQ(EvaluateBest(cards, n, 4), EvaluateHand(cards, n));
+      ASSERT_EQ(EvaluateBest(cards, 9, 2), EvaluateHand(cards, 9));
     }
-    if (actual != EvaluateHand(cards, 9)) ++differsFromAllNine;
-    // Before the river and with Texas, all cards count together.
-    for (int n : {5, 6, 7, 8}) ASSERT_EQ(EvaluateBest(cards, n, 4), EvaluateHand(cards, n));
-    ASSERT_EQ(EvaluateBest(cards, 9, 2), EvaluateHand(cards, 9));
+    EXPECT_EQ(mismatches, 0);
+    // The two-plus-three rule changes a good share of river hands.
+    EXPECT_GT(differsFromAllNine, kRandomOmahaDeals / 4);
   }
-  EXPECT_EQ(mismatches, 0);
-  // The two-plus-three rule changes a good share of river hands.
-  EXPECT_GT(differsFromAllNine, kRandomOmahaDeals / 4);
-}
-
-// Omaha deals from two suits, where flushes and straight flushes through
-// exactly two hole cards are common.
-TEST(EvaluateAgainstReference, RandomOmahaHandsFromTwoSuits) {
-  RandomDeals deals(5, 26);
-  long mismatches = 0;
-  for (int i = 0; i < kRandomOmahaDeals; ++i) {
-    const uint8_t* cards = deals.Deal(9);
-    uint32_t expected = reference::EvaluateBest(cards, 9, 4);
-    uint32_t actual = EvaluateBest(cards, 9, 4);
-    if (actual != expected && ++mismatches <= 5) {
-      ADD_FAILURE() << HandText(cards, 9) << "gives " << actual << ", expected " << expected;
-    }
-  }
-  EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-#include "engine/table_file.h"
-
+// The table record: first-run defaults, seat 0's name, and the data file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -11,12 +11,66 @@
 #include <vector>
 
 #include "engine/table_defaults.h"
+#include "engine/table_file.h"
 #include "table_setup.h"
 
 namespace qf {
 namespace {
 
 namespace fs = std::filesystem;
+
+TEST(TableDefaults, EverySeatInactiveWithABuyInOnCreditAndNothingLeftOver) {
+  TableRecord table;
+  std::memset(&table, 0xAB, sizeof table);
+  SetTableDefaults(table, "Maximilian Berg");
+  const char* names[] = {"Maximil", "Zena",  "Oswin", "Basil", "Ivy",
+                         "Ned",     "Perry", "Gus",   "Hugo",  "Eli"};
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const PlayerRecord& player = table.players[seat];
+    EXPECT_STREQ(player.name, names[seat]);
+    EXPECT_EQ(player.kind, KindInactive);
+    EXPECT_EQ(player.tableKind, KindInactive);
+    EXPECT_EQ(player.chips, 200u);
+    EXPECT_EQ(player.balance, -200);
+  }
+  // Texas, fixed limit with base bet 2, 4% rake, four raises, rising stakes.
+  EXPECT_EQ((std::vector<uint32_t>{table.holeCards, table.betStructure, table.baseBet,
+                                   table.rakePercent, table.raiseCap, table.progressiveLevel}),
+            (std::vector<uint32_t>{2, 0, 2, 4, 4, 1}));
+  EXPECT_EQ(ValidateTableImage(table), "");
+  // Every byte not set is cleared, whatever the record held before.
+  TableRecord fromZero{};
+  SetTableDefaults(fromZero, "Maximilian Berg");
+  EXPECT_EQ(std::memcmp(&table, &fromZero, sizeof table), 0);
+}
+
+TEST(TableDefaults, SeatZeroAndOwnerNames) {
+  // Seven bytes at most, never cut inside a character, then cut at a blank after the second.
+  const std::pair<const char*, const char*> seatZero[] = {
+      {"Maximilian Berg", "Maximil"},
+      {"Al Berg", "Al"},
+      {"A Berg", "A Berg"},
+      {"Jo Ann Berg", "Jo"},
+      {"Bartholomew", "Barthol"},
+      {"Ann Lee", "Ann"},
+      {"You", "You"},
+      {"J\u00fcrgen M\u00fcller", "J\u00fcrgen"},
+      {"Ren\u00e9e\u00e9", "Ren\u00e9e"},
+  };
+  for (auto [owner, name] : seatZero) EXPECT_EQ(SeatZeroName(owner), name) << owner;
+
+  EXPECT_EQ(OwnerNameFromGecos("Jo Ann Berg,Room 4,555-1234,,"), "Jo Ann Berg");
+  EXPECT_EQ(OwnerNameFromGecos("Maximilian Berg"), "Maximilian Berg");
+  for (const char* empty : {",Room 4", "", static_cast<const char*>(nullptr)}) {
+    EXPECT_EQ(OwnerNameFromGecos(empty), "You");
+  }
+  EXPECT_FALSE(OwnerName().empty());
+
+  char field[kNameSize];
+  std::memset(field, 'x', sizeof field);
+  CopyName(field, "A name far longer than twenty characters");
+  EXPECT_EQ(std::strlen(field), static_cast<size_t>(kNameSize - 1));
+}
 
 std::vector<char> ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -28,77 +82,69 @@ void WriteBytes(const fs::path& path, const void* data, size_t size) {
   out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
+bool SameBytes(const std::vector<char>& bytes, const TableRecord& table) {
+  return bytes.size() == sizeof table && std::memcmp(bytes.data(), &table, sizeof table) == 0;
+}
+
 // A table in the middle of a hand: every field the file carries is set.
 TableRecord MidHandTable() {
   TableRecord table = test::TableSetup().Seat(0, 180, KindHuman).Seat(3, 150).Seat(7, 90).Build();
   std::strcpy(table.tableLabel, "-Empty-");
-  test::TableSetup::BeginHand(table);
   test::RunToDecision(table);
   table.players[3].handsWon = 7;
   table.players[7].balance = -1234;
+  table.reserved800[5] = 0x5A;  // reserved bytes travel with the record
+  table.reserved1028[2] = 0x77;
   return table;
 }
 
 class TableFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() /
-        ("qf-table-file-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const testing::UnitTest& unit = *testing::UnitTest::GetInstance();
+    folder_ = fs::temp_directory_path() / ("qf-table-file-" + std::to_string(unit.random_seed()) +
+                                           "-" + unit.current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     path_ = (folder_ / "Quillfern.dat").string();
   }
   void TearDown() override { fs::remove_all(folder_); }
 
+  int FilesInFolder() const {
+    return static_cast<int>(std::distance(fs::directory_iterator(folder_), {}));
+  }
+
   fs::path folder_;
   std::string path_;
 };
 
-TEST_F(TableFile, DefaultsSaveAsExactly1056BytesStartingWithOne) {
-  TableRecord table;
-  SetTableDefaults(table, "Tester");
-  ASSERT_TRUE(SaveTable(path_, table));
-  std::vector<char> bytes = ReadBytes(path_);
-  ASSERT_EQ(bytes.size(), 1056u);
-  EXPECT_EQ(bytes[0], 1);
-  EXPECT_EQ(std::memcmp(bytes.data(), &table, sizeof table), 0);
-}
-
-TEST_F(TableFile, RoundTripKeepsEveryByteOfAHandInProgress) {
-  TableRecord saved = MidHandTable();
-  saved.reserved800[5] = 0x5A;  // reserved bytes travel with the record
-  saved.reserved1028[2] = 0x77;
-  ASSERT_TRUE(SaveTable(path_, saved));
-
-  TableRecord loaded;
-  std::memset(&loaded, 0, sizeof loaded);
-  LoadResult result = LoadTable(path_, loaded);
-  EXPECT_EQ(result.status, LoadStatus::Loaded);
-  EXPECT_EQ(std::memcmp(&loaded, &saved, sizeof saved), 0);
-
-  ASSERT_TRUE(SaveTable(path_, loaded));
-  std::vector<char> again = ReadBytes(path_);
-  ASSERT_EQ(again.size(), sizeof saved);
-  EXPECT_EQ(std::memcmp(again.data(), &saved, sizeof saved), 0);
-  // The save leaves no temporary file behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-}
-
-TEST_F(TableFile, MissingFileLeavesTheRecordAlone) {
+TEST_F(TableFile, RoundTripKeepsEveryByte) {
   TableRecord table = MidHandTable();
-  TableRecord before = table;
+  const TableRecord kept = table;
   EXPECT_EQ(LoadTable(path_, table).status, LoadStatus::Missing);
-  EXPECT_EQ(std::memcmp(&table, &before, sizeof table), 0);
+  EXPECT_EQ(std::memcmp(&table, &kept, sizeof table), 0);
+
+  TableRecord fresh;  // a first-run table, its deck still empty
+  SetTableDefaults(fresh, "Tester");
+  for (const TableRecord& saved : {MidHandTable(), fresh}) {
+    ASSERT_TRUE(SaveTable(path_, saved));
+    EXPECT_TRUE(SameBytes(ReadBytes(path_), saved));
+    TableRecord loaded{};
+    EXPECT_EQ(LoadTable(path_, loaded).status, LoadStatus::Loaded);
+    EXPECT_EQ(std::memcmp(&loaded, &saved, sizeof saved), 0);
+    EXPECT_EQ(FilesInFolder(), 1);  // no temporary file left behind
+  }
 }
 
-TEST_F(TableFile, BadFilesAreMovedAsideUntouchedAndNotLoaded) {
-  struct Case {
+TEST_F(TableFile, BadFilesAreMovedAsideUnderNamesOfTheirOwnAndNotLoaded) {
+  const struct {
     const char* what;
     std::function<void(TableRecord&)> damage;
-  };
-  const std::vector<Case> cases = {
+    size_t size = sizeof(TableRecord);
+  } cases[] = {
+      {"truncated", nullptr, 1000},
+      {"empty", nullptr, 0},
+      {"one byte too long", nullptr, sizeof(TableRecord) + 1},
       {"cards seen 200", [](TableRecord& t) { t.players[4].cardsSeen = 200; }},
       {"cards seen one past the river", [](TableRecord& t) { t.players[0].cardsSeen = 8; }},
       {"hole cards 3", [](TableRecord& t) { t.holeCards = 3; }},
@@ -124,61 +170,29 @@ TEST_F(TableFile, BadFilesAreMovedAsideUntouchedAndNotLoaded) {
       {"unterminated label", [](TableRecord& t) { std::memset(t.tableLabel, 'a', 36); }},
       {"chips beyond 32 bits", [](TableRecord& t) { t.players[3].chips = 0xFFFFFF00u; }},
   };
-  for (const Case& c : cases) {
+  TableRecord table;
+  SetTableDefaults(table, "Keep");
+  const TableRecord before = table;
+  int rejects = 0;
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TableRecord table;
-    SetTableDefaults(table, "Keep");
-    TableRecord before = table;
     TableRecord bad = MidHandTable();
-    c.damage(bad);
-    EXPECT_FALSE(ValidateTableImage(bad).empty());
-    WriteBytes(path_, &bad, sizeof bad);
+    if (c.damage) c.damage(bad);
+    std::vector<char> bytes(c.size, 0);
+    std::memcpy(bytes.data(), &bad, std::min(c.size, sizeof bad));
+    WriteBytes(path_, bytes.data(), bytes.size());
 
     LoadResult result = LoadTable(path_, table);
     EXPECT_EQ(result.status, LoadStatus::Rejected);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(std::memcmp(&table, &before, sizeof table), 0);
     EXPECT_FALSE(fs::exists(path_));
-    ASSERT_FALSE(result.movedTo.empty());
-    std::vector<char> kept = ReadBytes(result.movedTo);
-    ASSERT_EQ(kept.size(), sizeof bad);
-    EXPECT_EQ(std::memcmp(kept.data(), &bad, sizeof bad), 0);
-    fs::remove(result.movedTo);
+    // Never deleted: every reject is kept byte for byte under a name of its own.
+    ++rejects;
+    EXPECT_EQ(result.movedTo,
+              rejects == 1 ? path_ + ".rejected" : path_ + ".rejected-" + std::to_string(rejects));
+    EXPECT_EQ(ReadBytes(result.movedTo), bytes);
   }
-}
-
-TEST_F(TableFile, WrongSizesAreRejectedAndEachRejectGetsItsOwnName) {
-  TableRecord good = MidHandTable();
-  TableRecord table;
-  SetTableDefaults(table, "Keep");
-
-  WriteBytes(path_, &good, 1000);  // truncated
-  LoadResult first = LoadTable(path_, table);
-  EXPECT_EQ(first.status, LoadStatus::Rejected);
-  EXPECT_EQ(first.movedTo, path_ + ".rejected");
-
-  std::vector<char> longer(sizeof good + 1, 0);
-  std::memcpy(longer.data(), &good, sizeof good);
-  WriteBytes(path_, longer.data(), longer.size());
-  LoadResult second = LoadTable(path_, table);
-  EXPECT_EQ(second.status, LoadStatus::Rejected);
-  EXPECT_EQ(second.movedTo, path_ + ".rejected-2");
-
-  WriteBytes(path_, &good, 0);
-  EXPECT_EQ(LoadTable(path_, table).movedTo, path_ + ".rejected-3");
-
-  EXPECT_EQ(ReadBytes(path_ + ".rejected").size(), 1000u);
-  EXPECT_EQ(ReadBytes(path_ + ".rejected-2").size(), sizeof good + 1);
-  EXPECT_EQ(table.players[0].chips, 200u);  // still the defaults
-}
-
-TEST_F(TableFile, AFreshTableWithAnEmptyDeckLoads) {
-  TableRecord fresh;
-  SetTableDefaults(fresh, "Tester");
-  WriteBytes(path_, &fresh, sizeof fresh);
-  TableRecord table = MidHandTable();
-  EXPECT_EQ(LoadTable(path_, table).status, LoadStatus::Loaded);
-  EXPECT_EQ(std::memcmp(&table, &fresh, sizeof table), 0);
 }
 
 TEST_F(TableFile, FailedSaveLeavesTheOldFileIntact) {
@@ -193,17 +207,12 @@ TEST_F(TableFile, FailedSaveLeavesTheOldFileIntact) {
   // The target is a folder: writing works, replacing does not.
   fs::path blocked = folder_ / "blocked.dat";
   fs::create_directory(blocked);
-  fs::path inside = blocked / "precious";
-  WriteBytes(inside, &old, sizeof old);
+  WriteBytes(blocked / "precious", &old, sizeof old);
   EXPECT_FALSE(SaveTable(blocked.string(), changed));
-  EXPECT_TRUE(fs::is_directory(blocked));
-  EXPECT_EQ(ReadBytes(inside).size(), sizeof old);
+  EXPECT_TRUE(SameBytes(ReadBytes(blocked / "precious"), old));
 
-  std::vector<char> bytes = ReadBytes(path_);
-  ASSERT_EQ(bytes.size(), sizeof old);
-  EXPECT_EQ(std::memcmp(bytes.data(), &old, sizeof old), 0);
-  // Only the old file, the blocking folder and nothing temporary remain.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+  EXPECT_TRUE(SameBytes(ReadBytes(path_), old));
+  EXPECT_EQ(FilesInFolder(), 2);  // the old file and the blocking folder, nothing temporary
 }
 
 }  // namespace

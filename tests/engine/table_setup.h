@@ -1,9 +1,8 @@
-// Building tables for the engine tests: seats, chips, dealer, settings and
-// chosen cards in the deck, plus a small driver that plays the steps of a
-// hand the way the game flow does (forced bets, dealing passes, actions).
+// Building tables for the engine and computer player tests: seats, chips,
+// dealer, settings and chosen cards in the deck, plus a small driver that plays
+// the steps of a hand the way the game flow does (forced bets, dealing, actions).
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -14,7 +13,6 @@
 #include "engine/deck.h"
 #include "engine/pots.h"
 #include "engine/table_defaults.h"
-#include "engine/table_record.h"
 #include "engine/turn.h"
 
 namespace qf::test {
@@ -22,123 +20,68 @@ namespace qf::test {
 inline std::vector<uint8_t> Cards(const std::string& text) {
   std::vector<uint8_t> cards;
   std::istringstream words(text);
-  std::string word;
-  while (words >> word) cards.push_back(static_cast<uint8_t>(ParseCard(word)));
+  for (std::string word; words >> word;) cards.push_back(static_cast<uint8_t>(ParseCard(word)));
   return cards;
 }
 
-// Starts from the defaults with every seat inactive, no rake, no raise cap,
-// fixed stakes (progressive level 0) and base bet 2.
+// Starts from the defaults with every seat inactive and without chips, no
+// rake, no raise cap, fixed stakes (progressive level 0) and base bet 2.
 class TableSetup {
  public:
   TableSetup() {
     SetTableDefaults(table_, "Tester");
-    table_.rakePercent = 0;
-    table_.raiseCap = 0;
+    table_.rakePercent = table_.raiseCap = 0;
     table_.progressiveLevel = 0;
     for (PlayerRecord& player : table_.players) player.chips = 0;
   }
 
   TableSetup& Seat(int seat, uint32_t chips, uint32_t kind = KindSmart) {
-    table_.players[seat].kind = kind;
-    table_.players[seat].tableKind = kind;
-    table_.players[seat].chips = chips;
-    return *this;
+    table_.players[seat].kind = table_.players[seat].tableKind = kind;
+    return Set(table_.players[seat].chips, chips);
   }
-  TableSetup& Dealer(int seat) {
-    table_.dealer = static_cast<uint8_t>(seat);
-    return *this;
-  }
-  TableSetup& BaseBet(uint32_t bet) {
-    table_.baseBet = bet;
-    return *this;
-  }
-  TableSetup& Structure(uint8_t structure) {
-    table_.betStructure = structure;
-    return *this;
-  }
-  TableSetup& Antes() {
-    table_.anteMode = 1;
-    return *this;
-  }
-  TableSetup& Rake(uint8_t percent) {
-    table_.rakePercent = percent;
-    return *this;
-  }
-  TableSetup& Cap(uint8_t cap) {
-    table_.raiseCap = cap;
-    return *this;
-  }
-  TableSetup& Level(uint32_t level) {
-    table_.progressiveLevel = level;
-    return *this;
-  }
-  TableSetup& Omaha() {
-    table_.holeCards = kOmahaHoleCards;
-    return *this;
-  }
-  TableSetup& Hole(int seat, const std::string& cards) {
-    std::vector<uint8_t> codes = Cards(cards);
-    for (size_t i = 0; i < codes.size(); ++i) chosen_.push_back({4 * seat + int(i), codes[i]});
-    return *this;
-  }
-  TableSetup& Board(const std::string& cards) {
-    std::vector<uint8_t> codes = Cards(cards);
-    for (size_t j = 0; j < codes.size(); ++j) {
-      chosen_.push_back({41 + table_.holeCards + int(j), codes[j]});
-    }
-    return *this;
-  }
+  TableSetup& Dealer(int seat) { return Set(table_.dealer, seat); }
+  TableSetup& BaseBet(uint32_t bet) { return Set(table_.baseBet, bet); }
+  TableSetup& Structure(uint8_t structure) { return Set(table_.betStructure, structure); }
+  TableSetup& Antes() { return Set(table_.anteMode, 1); }
+  TableSetup& Rake(int percent) { return Set(table_.rakePercent, percent); }
+  TableSetup& Cap(int cap) { return Set(table_.raiseCap, cap); }
+  TableSetup& Level(uint32_t level) { return Set(table_.progressiveLevel, level); }
+  TableSetup& Omaha() { return Set(table_.holeCards, kOmahaHoleCards); }
+  TableSetup& Hole(int seat, const std::string& cards) { return Place(4 * seat, cards); }
+  TableSetup& Board(const std::string& cards) { return Place(41 + table_.holeCards, cards); }
 
-  // The table with a full deck: the chosen cards in place, the others in
-  // order in the remaining bytes.
+  // The table ready for a hand to start, with a full deck: the chosen cards
+  // in place, the others in order in the remaining bytes.
   TableRecord Build() const {
     TableRecord table = table_;
     bool used[53] = {};
-    bool placed[kDeckSize] = {};
-    for (const auto& [index, card] : chosen_) {
-      table.deck[index] = card;
-      used[card] = placed[index] = true;
-    }
-    int next = 1;
-    for (int index = 0; index < kDeckSize; ++index) {
-      if (placed[index]) continue;
-      while (used[next]) ++next;
-      table.deck[index] = static_cast<uint8_t>(next++);
-    }
-    return table;
-  }
-
-  // Built and started like a new hand, the arranged deck kept.
-  TableRecord Started() const {
-    TableRecord table = Build();
-    BeginHand(table);
-    return table;
-  }
-
-  // What NewHand does to the seats, without the shuffle.
-  static void BeginHand(TableRecord& table) {
-    for (PlayerRecord& player : table.players) {
-      player.cardsSeen = 0;
-      player.status = StatusToAct;
-      player.lastAction = ActionNone;
+    for (uint8_t card : chosen_) used[card] = true;
+    for (int index = 0, next = 1; index < kDeckSize; ++index) {
+      while (chosen_[index] == 0 && used[next]) ++next;
+      table.deck[index] = chosen_[index] != 0 ? chosen_[index] : static_cast<uint8_t>(next++);
     }
     table.cardsDealt = table.holeCards;
+    return table;
   }
 
  private:
-  struct Chosen {
-    int index;
-    uint8_t card;
-  };
+  template <typename Field, typename Value>
+  TableSetup& Set(Field& field, Value value) {
+    field = static_cast<Field>(value);
+    return *this;
+  }
+  TableSetup& Place(int index, const std::string& cards) {
+    for (uint8_t card : Cards(cards)) chosen_[index++] = card;
+    return *this;
+  }
+
   TableRecord table_{};
-  std::vector<Chosen> chosen_;
+  uint8_t chosen_[kDeckSize] = {};  // 0 where the deck is filled in order
 };
 
 // Posts a blind or ante as the game flow does.
 inline void PostForcedBet(TableRecord& table, int seat) {
-  BetLimitsResult limits = BetLimits(table, seat, 0);
-  ApplyAction(table, seat, limits.max, 0);
+  ApplyAction(table, seat, BetLimits(table, seat, 0).max, 0);
   table.players[seat].status = StatusToAct;
 }
 
@@ -171,22 +114,6 @@ inline Turn RunToDecision(TableRecord& table) {
     }
   }
   return Turn{};
-}
-
-// Every seat checks or calls until the hand reaches its end.
-inline Turn CallDown(TableRecord& table) {
-  for (int guard = 0; guard < 200; ++guard) {
-    Turn turn = RunToDecision(table);
-    if (turn.code != TurnAct) return turn;
-    ApplyAction(table, turn.seat, turn.amount, 0);
-  }
-  return Turn{};
-}
-
-inline uint32_t Pot(const TableRecord& table) {
-  uint32_t pot = 0;
-  for (const PlayerRecord& player : table.players) pot += player.inPot;
-  return pot;
 }
 
 inline uint64_t RakeTaken(const TableRecord& table) {
