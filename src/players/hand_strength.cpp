@@ -1,5 +1,7 @@
 #include "players/hand_strength.h"
 
+#include <algorithm>
+
 #include "engine/betting.h"
 #include "engine/deck.h"
 #include "engine/evaluate.h"
@@ -20,24 +22,61 @@ int OutlookFromLists(const WinnerList& now, const WinnerList& river, int seat) {
   return outlook;
 }
 
+namespace {
+
+// The seats FindWinners would list: not out, with a stake.
+bool Contends(const TableRecord& table, int seat) {
+  return table.players[seat].inPot != 0 && !IsOut(table, seat);
+}
+
+// A value joins the list as FindWinners adds it.
+void AddToWinners(WinnerList& list, uint32_t& best, uint32_t value, int seat) {
+  if (value > best) {
+    list.count = 0;
+    best = value;
+  }
+  if (value == best) list.seats[list.count++] = static_cast<uint8_t>(seat);
+}
+
+uint32_t ValueOf(const uint8_t* cards, int n, int holeCards) {
+  return holeCards == 4 && n == 9 ? EvaluateBest(cards, n, holeCards) : EvaluateHand(cards, n);
+}
+
+}  // namespace
+
 int Outlook(const TableRecord& table, int seat) {
-  // FindWinners only reads the table, so one look at the cards held now is
-  // as good as two; and once the river is out, the cards held now are the
-  // whole board.
-  WinnerList now = FindWinners(table, false);
+  // FindWinners(table, false) and FindWinners(table, true) in one pass. A
+  // seat's cards now are the first of its cards on a full board, so they are
+  // gathered once, and valued once where the two are the same. Once the
+  // deciding seat has the river out, only the list of now is needed.
+  const int holeCards = table.holeCards;
+  const bool riverNeeded = table.players[seat].cardsSeen < holeCards + 5;
+  WinnerList now;
+  WinnerList river;
+  uint32_t bestNow = 0;
+  uint32_t bestRiver = 0;
+  for (int other = 0; other < kSeatCount; ++other) {
+    if (!Contends(table, other)) continue;
+    uint8_t cards[kMaxCards];
+    const int full = SeatCardsUpTo(table, other, holeCards + 5, cards);
+    const int held = std::min<int>(table.players[other].cardsSeen, full);
+    const uint32_t value = ValueOf(cards, held, holeCards);
+    AddToWinners(now, bestNow, value, other);
+    if (riverNeeded) {
+      const uint32_t onFullBoard = held == full ? value : ValueOf(cards, full, holeCards);
+      AddToWinners(river, bestRiver, onFullBoard, other);
+    }
+  }
   if (now.count == 0) return 0;
-  if (table.players[seat].cardsSeen >= table.holeCards + 5) return OutlookFromLists(now, now, seat);
-  WinnerList river = FindWinners(table, true);
-  return OutlookFromLists(now, river, seat);
+  return OutlookFromLists(now, riverNeeded ? river : now, seat);
 }
 
 int Improvement(const TableRecord& table, int seat) {
   int seen = table.players[seat].cardsSeen;
   if (seen <= 3) return 0;
   uint8_t cards[kMaxCards];
-  int n = SeatCards(table, seat, cards);
+  const int n = SeatCards(table, seat, cards);
   uint32_t full = EvaluateBest(cards, n, table.holeCards);
-  n = SeatCards(table, seat, cards);
   uint32_t rest = EvaluateBest(cards + 2, n - 2, table.holeCards);
   return static_cast<int>(CategoryOf(full)) - static_cast<int>(CategoryOf(rest));
 }
