@@ -83,36 +83,5 @@ TEST_F(BoardDeal, TurnSlidesOnlyTheNewCard) {
   EXPECT_TRUE(ShowsBoardCard(frames.back(), 3));
 }
 
-TEST_F(BoardDeal, TheFramesKeepThePotInPlace) {
-  table.players[2].inPot = 30;
-  DealBoardTo(3);
-  // The bet of seat 2 (one 25 and one 5 chip) shows in every frame.
-  const Rect stack = TableView::PotStackRect(table, 2);
-  const int q = (stack.right - 5 - stack.left) / 4;
-  for (const QImage& frame : frames) {
-    ASSERT_TRUE(
-        ShowsPicture(frame, picture::kChip25, stack.left + q, stack.bottom - 10, 0, 0, 9, 10));
-  }
-}
-
-TEST_F(BoardDeal, ASeatThatGotItsHoleCardsIsOnlyRedrawn) {
-  ui.AnimateBoardDeal(table, 0, false);
-  EXPECT_EQ(presentations, 0);
-  EXPECT_TRUE(pauses.empty());
-  const int c = table.deck[1] - 1;
-  EXPECT_TRUE(
-      ShowsPicture(Buffer(), picture::kCardSheet, 12, 15, 25 * (c % 13), 40 * (c / 13), 25, 40));
-}
-
-TEST_F(BoardDeal, WholeTableRepaintDealsTheWholeBoardAnew) {
-  for (PlayerRecord& p : table.players) p.cardsSeen = static_cast<uint8_t>(table.holeCards + 5);
-  table.cardsDealt = static_cast<uint8_t>(table.holeCards + 5);
-  ui.DrawFullTable(table, true);
-  ASSERT_FALSE(frames.empty());
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(ShowsBoardCard(frames[0], i)) << i;
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(ShowsBoardCard(Buffer(), i)) << i;
-  EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 20), 5);
-}
-
 }  // namespace
 }  // namespace qf::test

@@ -86,15 +86,6 @@ TEST_F(Buttons, FocusLightsOneButtonAndFallsBackToTheFirst) {
   EXPECT_TRUE(ShowsFace(Buffer(), 3, false));
 }
 
-TEST_F(Buttons, ComputerTurnErasesTheBarToFelt) {
-  const Turn turn = PlayUntil(table, session, rng, ui, [](const Turn& t, const TableRecord& tb) {
-    return t.code == TurnAct && IsComputerKind(tb.players[t.seat].kind);
-  });
-  BuildButtonBar(table, session, ui, session.pendingRaise);
-  for (int n = 1; n <= 3; ++n) EXPECT_TRUE(IsFelt(Buffer(), ButtonEraseRect(n))) << n;
-  (void)turn;
-}
-
 TEST_F(Buttons, PressAndTrackFeedback) {
   const Rect hit = ButtonHitRect(2);
   PressButtons(session, ui, 0, hit.left + 10, hit.top + 5);  // stylus down on button 2

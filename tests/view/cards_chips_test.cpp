@@ -1,4 +1,4 @@
-// Card faces from the sheet and chip stacks by denomination.
+// Chip stacks by denomination.
 #include <gtest/gtest.h>
 
 #include "view_test_support.h"
@@ -7,27 +7,6 @@ namespace qf::test {
 namespace {
 
 using CardsAndChips = ViewTest;
-
-TEST_F(CardsAndChips, CardCodesPickTheirFaceFromTheSheet) {
-  struct Case {
-    int code, sheetX, sheetY;
-  };
-  // Ace of spades, Ace of clubs, King of hearts, 7 of diamonds.
-  for (const Case& c : {Case{1, 0, 0}, Case{14, 0, 40}, Case{52, 300, 120}, Case{33, 150, 80}}) {
-    SCOPED_TRACE(c.code);
-    view.FillFelt(kTableRect);
-    view.DrawCard(c.code, 100, 100);
-    EXPECT_TRUE(ShowsPicture(Buffer(), picture::kCardSheet, 100, 100, c.sheetX, c.sheetY, 25, 40));
-    // The rounded corner lets the felt show through.
-    EXPECT_TRUE(IsFelt(Buffer(), {100, 100, 101, 101}));
-  }
-}
-
-TEST_F(CardsAndChips, CodesOutsideTheDeckDrawNothing) {
-  view.FillFelt(kTableRect);
-  for (int code : {-1, 0, 53, -14, 255}) view.DrawCard(code, 100, 100);
-  EXPECT_TRUE(IsFelt(Buffer(), {100, 100, 125, 140}));
-}
 
 // A wide rectangle (columns 13 pixels apart) so each column can be seen whole.
 constexpr Rect kStackArea{100, 10, 160, 70};
@@ -65,9 +44,6 @@ TEST_F(CardsAndChips, ABetOf100IsOneChipAndAStackOf100IsSmallChange) {
   view.FillFelt(kTableRect);
   view.DrawChipStack(kStackArea, 238, false);
   ExpectColumns(Buffer(), {2, 1, 2, 3});
-  view.FillFelt(kTableRect);
-  view.DrawChipStack(kStackArea, 0, true);
-  ExpectColumns(Buffer(), {0, 0, 0, 0});
 }
 
 TEST_F(CardsAndChips, ColumnsAreCappedByTheRectangleHeight) {

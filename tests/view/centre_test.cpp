@@ -44,9 +44,7 @@ TEST_F(Centre, TurnMarkerShowsOnlyWhoOwesABlindOrMustAct) {
       EXPECT_EQ(ShowsTurnMarker(Buffer(), table, seat), marked && seat == turn.seat) << seat;
     }
   }
-}
-
-TEST_F(Centre, SixSeatTableMarksTheSeatInItsOwnCell) {
+  // The six-seat table marks the seat in its own cell.
   SetUpTable(table, true, true, KindHuman);
   const Turn turn = PlayUntil(table, session, rng, ui,
                               [](const Turn& t, const TableRecord&) { return t.code == TurnAct; });

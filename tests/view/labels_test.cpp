@@ -125,18 +125,6 @@ TEST_F(Labels, HandNameAtTheShowdownReplacesAllIn) {
   EXPECT_TRUE(ShowsCells(r.left, r.top + 30, {Capital('A'), Small('l')}, false));
 }
 
-TEST_F(Labels, GlyphTextUsesTheBlankCellAndDropsUnknownCharacters) {
-  view.FillFelt(kTableRect);
-  view.DrawGlyphText("2 Pair", 10, 100, kLabelRed);
-  EXPECT_TRUE(ShowsCells(
-      10, 100, {Digit(2), kBlank, Capital('P'), Small('a'), Small('i'), Small('r')}, true));
-  view.DrawGlyphText("O'Neil-9:", 10, 130, kLabelGreen);
-  EXPECT_TRUE(ShowsCells(
-      10, 130, {Capital('O'), Capital('N'), Small('e'), Small('i'), Small('l'), Digit(9), kColon},
-      false));
-  EXPECT_TRUE(IsFelt(Buffer(), {59, 130, 80, 141}));
-}
-
 TEST_F(Labels, PotLabelShowsTheSixteenBitTotalInGreen) {
   table.players[2].inPot = 12;
   table.players[5].inPot = 18;
@@ -163,15 +151,6 @@ TEST_F(Labels, PotLabelShowsTheSixteenBitTotalInGreen) {
   table.players[5].inPot = 0;
   view.DrawCentre(table, TableView::CentreRect(table), {});
   EXPECT_FALSE(ShowsGlyph(Buffer(), 160, 82, 105, 11, false));
-}
-
-TEST_F(Labels, ALongNameRunsOnPastTheSeat) {
-  session.showNames = true;
-  CopyName(table.players[2].name, "Bartholomew");
-  const Rect r = SeatRectOf(2);  // 120..180
-  DrawSeatAlone(2);
-  // The tenth and eleventh letters stand beyond the seat's right edge.
-  EXPECT_TRUE(ShowsCells(r.left + 6 + 63, r.top + 12, {Small('e'), Small('w')}, false));
 }
 
 }  // namespace

@@ -49,32 +49,7 @@ TEST_F(Seats, FoldedAndInactiveSeatsShowOnlyTheirTile) {
   }
 }
 
-TEST_F(Seats, OutSeatKeepsChipsAndBubbleUnderAFoldTile) {
-  DealOrderedDeck(table, 2);
-  table.players[3].status = StatusOut;
-  table.players[3].lastAction = ActionCall;
-  table.players[3].chips = 5;
-  const Rect r = SeatRectOf(3);
-  view.FillFelt(kTableRect);
-  view.DrawSeat(table, 3, false, r);
-  // The tile in the portrait's place; the bubble overlaps its right edge.
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kFoldTile, r.left, r.top, 0, 0, 15, 20));
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kBubbleCall, r.left + 15, r.top));
-  // Five 1-chips, strict: the lowest at B - 21 - 10 - T = 29 down.
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kChip1, r.left + 24, r.top + 29 - 8, 0, 0, 9, 10));
-  EXPECT_FALSE(ShowsAnyHoleCard(Buffer(), table, 3, r));
-}
-
-TEST_F(Seats, DealerMarkerSitsOnThePortrait) {
-  DealOrderedDeck(table, 0);
-  table.dealer = 6;
-  view.DrawFullTable(table, false);
-  const Rect r = SeatRectOf(6);
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kDealerMarker, r.left, r.top));
-  EXPECT_FALSE(ShowsPicture(Buffer(), picture::kDealerMarker, SeatRectOf(5).left, 180));
-}
-
-TEST_F(Seats, BubblesFollowTheLastActionUntilSomebodyWins) {
+TEST_F(Seats, BubblesFollowTheLastAction) {
   DealOrderedDeck(table, 2);
   struct Case {
     uint32_t action;
@@ -98,32 +73,6 @@ TEST_F(Seats, BubblesFollowTheLastActionUntilSomebodyWins) {
   view.DrawSeat(table, 1, false, r);
   EXPECT_TRUE(ShowsPicture(Buffer(), picture::kFoldTile, r.left, r.top));
   EXPECT_TRUE(IsFelt(Buffer(), {r.left + 20, r.top, r.right, r.top + 15}));
-
-  // Once a seat has won, winners say I Win, other paid seats Collect, and
-  // nobody else says anything.
-  table.players[1].lastAction = ActionRaise;
-  table.players[4].winnings = 30;
-  table.players[4].isWinner = 1;
-  table.players[7].winnings = 10;
-  view.FillFelt(kTableRect);
-  for (int seat : {1, 4, 7}) view.DrawSeat(table, seat, false, SeatRectOf(seat));
-  EXPECT_TRUE(IsFelt(Buffer(), {r.left + 20, r.top, r.right, r.top + 15}));
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kBubbleWin, SeatRectOf(4).left + 15, 180));
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kBubbleCollect, SeatRectOf(7).left + 15, 180));
-}
-
-TEST_F(Seats, ComputerPortraitFollowsTheStrengthOfItsHand) {
-  // Seat 1 holds 5s 6s; the ordered deck's board is 5h 6h 7h 8h 9h.
-  DealOrderedDeck(table, 2);
-  const Rect r = SeatRectOf(1);
-  view.DrawSeat(table, 1, false, r);
-  EXPECT_TRUE(ShowsPicture(Buffer(), 121, r.left, r.top, 0, 0, 20, 20));  // high card
-  table.players[1].cardsSeen = 5;                                         // two pair
-  view.DrawSeat(table, 1, false, r);
-  EXPECT_TRUE(ShowsPicture(Buffer(), 121, r.left, r.top, 40, 0, 20, 20));
-  table.players[1].cardsSeen = 7;  // a straight flush is shown as frame 6
-  view.DrawSeat(table, 1, false, r);
-  EXPECT_TRUE(ShowsPicture(Buffer(), 121, r.left, r.top, 120, 0, 20, 20));
 }
 
 TEST_F(Seats, ComputerCardsStayHiddenUntilTheShowdown) {
