@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 
 #include "dialogs/betting_dialog.h"
 #include "dialogs/custom_betting_dialog.h"
@@ -16,64 +16,58 @@
 namespace qf::test {
 namespace {
 
-QStringList Entries(const QComboBox* list) {
-  QStringList entries;
-  for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
-  return entries;
-}
-
-class BettingDialogTest : public testing::Test {
- protected:
-  DialogBench bench;
-};
+using BettingDialogTest = DialogTest;
 
 TEST_F(BettingDialogTest, DefaultTableOpensWithItsSettings) {
   BettingDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.windowTitle(), "Betting");
   EXPECT_EQ(Entries(dialog.BaseBetList()), QStringList({"2", "5", "10", "20", "25"}));
   EXPECT_EQ(dialog.BaseBetList()->currentText(), "2");
   EXPECT_EQ(Entries(dialog.StructureList()),
             QStringList({"$2/$4", "$2/$4/$8", "$2-$4", "$2-4-8", "$2-4-8-16", "Pot Limit $2",
                          "No Limit $2", "Custom..."}));
   EXPECT_EQ(dialog.StructureList()->currentIndex(), 0);
-  EXPECT_EQ(dialog.RakeList()->count(), 11);
-  EXPECT_EQ(dialog.RakeList()->itemText(0), "None");
   EXPECT_EQ(dialog.RakeList()->currentText(), "4%");
-  EXPECT_EQ(Entries(dialog.AnteList()), QStringList({"Blinds", "All Ante"}));
   EXPECT_EQ(dialog.AnteList()->currentText(), "Blinds");
-  EXPECT_EQ(dialog.RaisesList()->itemText(0), "Unlimited");
   EXPECT_EQ(dialog.RaisesList()->currentText(), "4");
   EXPECT_TRUE(dialog.ProgressiveBox()->isChecked());
 }
 
-TEST_F(BettingDialogTest, EachListStoresItsChoiceAtOnce) {
+TEST_F(BettingDialogTest, EachListStoresItsChoiceAtOnceAndANewBaseBetKeepsThem) {
   BettingDialog dialog(bench.ctx);
-  ChooseEntry(dialog.RakeList(), 0);
-  EXPECT_EQ(bench.table.rakePercent, 0);
-  ChooseEntry(dialog.RakeList(), 10);
-  EXPECT_EQ(bench.table.rakePercent, 10);
-  ChooseEntry(dialog.AnteList(), 1);
-  EXPECT_EQ(bench.table.anteMode, 1);
-  ChooseEntry(dialog.RaisesList(), 0);
-  EXPECT_EQ(bench.table.raiseCap, 0);
-  ChooseEntry(dialog.StructureList(), 5);
-  EXPECT_EQ(bench.table.betStructure, StructurePotLimit);
-}
+  const TableRecord& t = bench.table;
+  const struct {
+    QComboBox* list;
+    int entry;
+    const uint8_t& field;
+  } choices[] = {
+      {dialog.RakeList(), 0, t.rakePercent},      {dialog.RakeList(), 7, t.rakePercent},
+      {dialog.AnteList(), 1, t.anteMode},         {dialog.RaisesList(), 0, t.raiseCap},
+      {dialog.RaisesList(), 10, t.raiseCap},      {dialog.StructureList(), 5, t.betStructure},
+      {dialog.StructureList(), 4, t.betStructure}};
+  for (const auto& choice : choices) {
+    SCOPED_TRACE(choice.list->itemText(choice.entry).toStdString());
+    ChooseEntry(choice.list, choice.entry);
+    EXPECT_EQ(choice.field, choice.entry);
+  }
 
-TEST_F(BettingDialogTest, ChangingTheBaseBetKeepsTheOtherChoicesAndRelabels) {
-  BettingDialog dialog(bench.ctx);
-  ChooseEntry(dialog.StructureList(), 4);
-  ChooseEntry(dialog.RakeList(), 7);
   ChooseEntry(dialog.BaseBetList(), 4);
-  EXPECT_EQ(bench.table.baseBet, 25u);
-  EXPECT_EQ(bench.table.betStructure, StructureSpreadWide);
-  EXPECT_EQ(bench.table.rakePercent, 7);
+  EXPECT_EQ(t.baseBet, 25u);
+  EXPECT_EQ(t.betStructure, StructureSpreadWide);
+  EXPECT_EQ(t.rakePercent, 7);
+  EXPECT_EQ(t.anteMode, 1);
+  EXPECT_EQ(t.raiseCap, 10);
   EXPECT_EQ(dialog.StructureList()->currentText(), "$25-50-100-200");
   EXPECT_EQ(dialog.StructureList()->itemText(1), "$25/$50/$100");
   EXPECT_EQ(dialog.RakeList()->currentText(), "7%");
 }
 
-TEST_F(BettingDialogTest, AnOddBaseBetShowsTwoButLabelsWithItsValueUntilReplaced) {
+TEST_F(BettingDialogTest, AnUnofferedBaseBetShowsTwoButLabelsWithItsValueUntilReplaced) {
+  bench.table.baseBet = 9999;
+  {
+    BettingDialog dialog(bench.ctx);
+    EXPECT_EQ(dialog.StructureList()->itemText(4), "$9999-19998-39996-79992");
+    EXPECT_EQ(dialog.StructureList()->itemText(1), "$9999/$19998/$39996");
+  }
   bench.table.baseBet = 7;
   BettingDialog dialog(bench.ctx);
   EXPECT_EQ(dialog.BaseBetList()->currentText(), "2");
@@ -83,13 +77,6 @@ TEST_F(BettingDialogTest, AnOddBaseBetShowsTwoButLabelsWithItsValueUntilReplaced
   ChooseEntry(dialog.BaseBetList(), 0);  // the entry already shown
   EXPECT_EQ(bench.table.baseBet, 2u);
   EXPECT_EQ(dialog.StructureList()->itemText(0), "$2/$4");
-}
-
-TEST_F(BettingDialogTest, LargestBaseBetLabelsInFull) {
-  bench.table.baseBet = 9999;
-  BettingDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.StructureList()->itemText(4), "$9999-19998-39996-79992");
-  EXPECT_EQ(dialog.StructureList()->itemText(1), "$9999/$19998/$39996");
 }
 
 TEST_F(BettingDialogTest, ProgressiveRestartsAtLevelOne) {
@@ -117,20 +104,11 @@ TEST_F(BettingDialogTest, CustomOpensTheCustomTableAtOnceAndAgainWhenChosenAgain
   EXPECT_EQ(bench.table.baseBet, 4u);
   EXPECT_EQ(dialog.StructureList()->itemText(0), "$4/$8");
   EXPECT_EQ(dialog.StructureList()->currentText(), "Custom...");
-  EXPECT_EQ(dialog.BaseBetList()->currentText(), "2");
 
   WhenOpen<CustomBettingDialog>(raiseBaseBetTwice);
   ChooseEntry(dialog.StructureList(), 7);
   EXPECT_EQ(opened, 2);
   EXPECT_EQ(bench.table.baseBet, 6u);
-}
-
-TEST_F(BettingDialogTest, HelpAndClosing) {
-  BettingDialog dialog(bench.ctx);
-  Click(dialog.HelpButton());
-  EXPECT_EQ(bench.helpAnchors, QStringList({"Game_Help"}));
-  WhenOpen<BettingDialog>([](BettingDialog* d) { d->close(); });
-  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
 class CustomBettingDialogTest : public testing::Test {
@@ -142,86 +120,66 @@ class CustomBettingDialogTest : public testing::Test {
     }
   }
 
-  void Step(CustomBettingDialog& dialog, int row, QPushButton* button, int times = 1) {
-    ClickRow(dialog.BetList(), row);
-    for (int i = 0; i < times; ++i) Click(button);
-  }
-
   DialogBench bench;
 };
 
-TEST_F(CustomBettingDialogTest, ShowsNineRowsWithNoneSelected) {
+TEST_F(CustomBettingDialogTest, ShowsNineRowsWithNoneSelectedUnderABoldTitle) {
   CustomBettingDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.windowTitle(), "Custom Betting");
   QListWidget* list = dialog.BetList();
   ASSERT_EQ(list->count(), 9);
   EXPECT_EQ(list->item(0)->text(), "Ante or Big Blind: $2");
   EXPECT_EQ(list->item(1)->text(), "Pre Flop Max: $20");
   EXPECT_EQ(list->item(2)->text(), "Pre Flop Min: $10");
-  EXPECT_EQ(list->item(7)->text(), "River Max: $80");
   EXPECT_EQ(list->item(8)->text(), "River Min: $40");
   EXPECT_TRUE(list->selectedItems().isEmpty());
   auto* title = dialog.findChild<QLabel*>();
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->text(), "Custom bet settings");
   EXPECT_TRUE(title->font().bold());
-}
 
-TEST_F(CustomBettingDialogTest, StepButtonsWithoutARowChangeNothing) {
-  CustomBettingDialog dialog(bench.ctx);
+  // The step buttons with no row chosen change nothing.
   const TableRecord before = bench.table;
   Click(dialog.LowerButton());
   Click(dialog.RaiseButton());
   EXPECT_EQ(std::memcmp(&before, &bench.table, sizeof before), 0);
 }
 
-TEST_F(CustomBettingDialogTest, LoweringAMinimumFromZeroWrapsAndPushesTheMaximum) {
-  bench.table.customMin[1] = 0;
-  CustomBettingDialog dialog(bench.ctx);
-  Step(dialog, 4, dialog.LowerButton());
-  EXPECT_EQ(bench.table.customMin[1], 9999u);
-  EXPECT_EQ(bench.table.customMax[1], 9999u);
-  EXPECT_EQ(dialog.BetList()->item(4)->text(), "Flop Min: $9999");
-  EXPECT_EQ(dialog.BetList()->item(3)->text(), "Flop Max: $9999");
-  EXPECT_EQ(dialog.BetList()->currentRow(), 4);
-  EXPECT_TRUE(dialog.BetList()->item(4)->isSelected());
-}
-
-TEST_F(CustomBettingDialogTest, RaisingAMaximumPastTheTopWrapsAndPullsTheMinimum) {
-  bench.table.customMax[3] = 9999;
-  CustomBettingDialog dialog(bench.ctx);
-  Step(dialog, 7, dialog.RaiseButton());
-  EXPECT_EQ(bench.table.customMax[3], 0u);
-  EXPECT_EQ(bench.table.customMin[3], 0u);
-}
-
-TEST_F(CustomBettingDialogTest, LoweringAMaximumAtItsMinimumLowersBoth) {
-  bench.table.customMin[0] = 15;
-  bench.table.customMax[0] = 15;
-  CustomBettingDialog dialog(bench.ctx);
-  Step(dialog, 1, dialog.LowerButton(), 3);
-  EXPECT_EQ(bench.table.customMax[0], 12u);
-  EXPECT_EQ(bench.table.customMin[0], 12u);
-  // Raising the maximum again leaves the minimum where it was dragged.
-  Step(dialog, 1, dialog.RaiseButton(), 2);
-  EXPECT_EQ(bench.table.customMax[0], 14u);
-  EXPECT_EQ(bench.table.customMin[0], 12u);
-}
-
-TEST_F(CustomBettingDialogTest, FirstRowIsTheBaseBet) {
-  CustomBettingDialog dialog(bench.ctx);
-  Step(dialog, 0, dialog.RaiseButton(), 5);
-  EXPECT_EQ(bench.table.baseBet, 7u);
-  EXPECT_EQ(dialog.BetList()->item(0)->text(), "Ante or Big Blind: $7");
-  Step(dialog, 0, dialog.LowerButton(), 9);
-  EXPECT_EQ(bench.table.baseBet, 9998u);  // 7 down to 0, then 9999, 9998
+TEST_F(CustomBettingDialogTest, StepsWrapAndKeepEachMinimumAtMostItsMaximum) {
+  const struct {
+    const char* what;
+    int row;
+    uint32_t min, max;  // of the row's street, before
+    int steps;          // > 0 "Raise +", < 0 "Lower -"
+    uint32_t wantMin, wantMax;
+  } cases[] = {
+      {"a minimum below 0 wraps and pushes the maximum", 4, 0, 40, -1, 9999, 9999},
+      {"a maximum past 9999 wraps and pulls the minimum", 7, 40, 9999, 1, 0, 0},
+      {"a maximum lowered at its minimum lowers both", 1, 15, 15, -3, 12, 12},
+      {"a maximum raised leaves the minimum", 1, 12, 12, 2, 12, 14},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int street = (c.row - 1) / 2;
+    bench.table.customMin[street] = c.min;
+    bench.table.customMax[street] = c.max;
+    CustomBettingDialog dialog(bench.ctx);
+    ClickRow(dialog.BetList(), c.row);
+    for (int i = 0; i < std::abs(c.steps); ++i)
+      Click(c.steps > 0 ? dialog.RaiseButton() : dialog.LowerButton());
+    EXPECT_EQ(bench.table.customMin[street], c.wantMin);
+    EXPECT_EQ(bench.table.customMax[street], c.wantMax);
+    const int maxRow = 2 * street + 1;
+    EXPECT_TRUE(dialog.BetList()->item(maxRow)->text().endsWith(QString("$%1").arg(c.wantMax)));
+    EXPECT_TRUE(dialog.BetList()->item(maxRow + 1)->text().endsWith(QString("$%1").arg(c.wantMin)));
+    EXPECT_EQ(dialog.BetList()->currentRow(), c.row);
+    EXPECT_TRUE(dialog.BetList()->item(c.row)->isSelected());
+  }
 }
 
 TEST_F(CustomBettingDialogTest, CancelOkAndClosingAllKeepTheSteps) {
-  for (auto close : std::initializer_list<void (*)(CustomBettingDialog*)>{
-           [](CustomBettingDialog* d) { Click(d->CancelButton()); },
-           [](CustomBettingDialog* d) { Click(d->OkButton()); },
-           [](CustomBettingDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }}) {
+  for (auto close : {+[](CustomBettingDialog* d) { Click(d->CancelButton()); },
+                     +[](CustomBettingDialog* d) { Click(d->OkButton()); },
+                     +[](CustomBettingDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }}) {
     const uint32_t was = bench.table.customMax[2];
     CustomBettingDialog dialog(bench.ctx);
     WhenOpen<CustomBettingDialog>([close](CustomBettingDialog* d) {
@@ -232,12 +190,6 @@ TEST_F(CustomBettingDialogTest, CancelOkAndClosingAllKeepTheSteps) {
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(bench.table.customMax[2], was + 1);
   }
-}
-
-TEST_F(CustomBettingDialogTest, HelpOpensItsPage) {
-  CustomBettingDialog dialog(bench.ctx);
-  Click(dialog.HelpButton());
-  EXPECT_EQ(bench.helpAnchors, QStringList({"CustomBet_Help"}));
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "engine/table_defaults.h"
 
@@ -85,43 +84,34 @@ void ClickRow(QListWidget* list, int row) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
+QStringList Entries(const QComboBox* list) {
+  QStringList entries;
+  for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
+  return entries;
+}
+
 namespace {
 
-// Polls the event loop for the expected modal window. Each queued poll owns
-// the poller, so it lives exactly as long as it is still looking.
-struct ModalPoller : std::enable_shared_from_this<ModalPoller> {
-  static constexpr int kPollMs = 10;
-  static constexpr int kMostPolls = 500;
+constexpr int kPollMs = 10;
+constexpr int kMostPolls = 500;
 
-  std::function<void(QWidget*)> act;
-  std::function<bool(QWidget*)> isIt;
-  int polls = 0;
-
-  void Schedule() {
-    QTimer::singleShot(kPollMs, [self = shared_from_this()] { self->Poll(); });
+// Looks for the expected modal window, and again a little later until it opens.
+void PollForModal(std::function<void(QWidget*)> act, std::function<bool(QWidget*)> isIt,
+                  int polls) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && isIt(modal)) return act(modal);
+  if (polls >= kMostPolls) {
+    ADD_FAILURE() << "the expected modal window did not open";
+    if (modal != nullptr) modal->close();
+    return;
   }
-  void Poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && isIt(modal)) {
-      act(modal);
-      return;
-    }
-    if (++polls > kMostPolls) {
-      ADD_FAILURE() << "the expected modal window did not open";
-      if (modal != nullptr) modal->close();
-      return;
-    }
-    Schedule();
-  }
-};
+  QTimer::singleShot(kPollMs, [=] { PollForModal(act, isIt, polls + 1); });
+}
 
 }  // namespace
 
 void WhenModalOpens(std::function<void(QWidget*)> act, std::function<bool(QWidget*)> isIt) {
-  auto poller = std::make_shared<ModalPoller>();
-  poller->act = std::move(act);
-  poller->isIt = std::move(isIt);
-  poller->Schedule();
+  QTimer::singleShot(kPollMs, [=] { PollForModal(act, isIt, 1); });
 }
 
 }  // namespace qf::test

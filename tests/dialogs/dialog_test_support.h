@@ -2,6 +2,8 @@
 // helpers that use the controls the way a user does.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QString>
 #include <QStringList>
@@ -37,6 +39,12 @@ struct DialogBench {
   DialogContext ctx;
 };
 
+// A test that starts from the default table.
+class DialogTest : public testing::Test {
+ protected:
+  DialogBench bench;
+};
+
 // A click on a button, or on the indicator of a check box or radio button.
 void Click(QAbstractButton* button);
 
@@ -46,6 +54,9 @@ void ChooseEntry(QComboBox* list, int index);
 
 // A click on a row of a list.
 void ClickRow(QListWidget* list, int row);
+
+// The entries of a drop-down list, in order.
+QStringList Entries(const QComboBox* list);
 
 // Runs act on the next modal window of type T as soon as it is open, from
 // the event loop (so a blocking exec() can be answered). Fails the test when

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "dialogs/betting_dialog.h"
+#include "dialogs/custom_betting_dialog.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/preferences_dialog.h"
@@ -22,29 +23,17 @@
 namespace qf::test {
 namespace {
 
-QStringList Entries(const QComboBox* list) {
-  QStringList entries;
-  for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
-  return entries;
-}
-
-class NewTableDialogTest : public testing::Test {
- protected:
-  DialogBench bench;
-};
+using NewTableDialogTest = DialogTest;
 
 TEST_F(NewTableDialogTest, ShowsTheTableAsItIs) {
   bench.SeatKinds({KindHuman, KindSmart, KindStupid, KindTight});
   bench.table.holeCards = kOmahaHoleCards;
   bench.session.visitorMode = true;
   NewTableDialog dialog(bench.ctx);
-
-  EXPECT_EQ(dialog.windowTitle(), "New Table");
   EXPECT_TRUE(dialog.OmahaButton()->isChecked());
   EXPECT_FALSE(dialog.TexasButton()->isChecked());
   EXPECT_TRUE(dialog.VisitorBox()->isChecked());
-  // One Smart and one Stupid Computer balance out.
-  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());
+  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());  // one Smart and one Stupid balance out
   EXPECT_EQ(Entries(dialog.PlayersList()),
             QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
   EXPECT_EQ(dialog.PlayersList()->currentText(), "4");
@@ -53,53 +42,43 @@ TEST_F(NewTableDialogTest, ShowsTheTableAsItIs) {
   EXPECT_EQ(dialog.BettingButton()->text(), "Betting: $2/$4");
   EXPECT_EQ(bench.table.smallTable, 1);
   EXPECT_GE(dialog.width(), 240);
+
+  DialogBench oneSeat;
+  oneSeat.SeatKinds({KindHuman});
+  NewTableDialog lonely(oneSeat.ctx);
+  EXPECT_EQ(lonely.PlayersList()->currentText(), "2");
+  EXPECT_EQ(Entries(lonely.HumansList()), QStringList({"0", "1"}));
 }
 
-TEST_F(NewTableDialogTest, ATableWithOneSeatOffersTwoPlayersAndUpToOneHuman) {
-  bench.SeatKinds({KindHuman});
-  NewTableDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.PlayersList()->currentText(), "2");
-  EXPECT_EQ(Entries(dialog.HumansList()), QStringList({"0", "1"}));
-  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());
-}
-
-TEST_F(NewTableDialogTest, HumansUpToEverySeatHideThemAndBackToOneShowsOne) {
+TEST_F(NewTableDialogTest, HumansListHidesSeveralHumansShowsOneAndRefillsNone) {
   bench.SeatKinds({KindHuman, KindSmart, KindTight, KindLoose});
   NewTableDialog dialog(bench.ctx);
 
   ChooseEntry(dialog.HumansList(), 4);
-  for (int seat = 0; seat < 4; ++seat) {
+  for (int seat = 0; seat < 4; ++seat)
     EXPECT_EQ(bench.table.players[seat].kind, KindHiddenHuman) << "seat " << seat;
-  }
   EXPECT_EQ(dialog.HumansList()->currentText(), "4");
 
   ChooseEntry(dialog.HumansList(), 1);
-  const SeatCounts counts = CountSeatKinds(bench.table);
+  SeatCounts counts = CountSeatKinds(bench.table);
   EXPECT_EQ(counts.humanCount, 1);
   EXPECT_EQ(counts.playerCount, 4);
   EXPECT_EQ(bench.table.players[0].kind, KindHuman);
-  for (int seat = 1; seat < 4; ++seat) {
-    EXPECT_TRUE(IsComputerKind(bench.table.players[seat].kind)) << "seat " << seat;
-  }
   EXPECT_EQ(dialog.HumansList()->currentText(), "1");
-  EXPECT_EQ(dialog.PlayersList()->currentText(), "4");
-}
 
-TEST_F(NewTableDialogTest, NoHumansRefillsTheSeatWithAComputer) {
-  bench.SeatKinds({KindHuman, KindSmart, KindSmart});
-  NewTableDialog dialog(bench.ctx);
-
+  // No humans: the human's seat is filled again by a computer.
   ChooseEntry(dialog.HumansList(), 0);
-  EXPECT_EQ(bench.table.players[0].kind, KindSmart);
-  EXPECT_EQ(CountSeatKinds(bench.table).playerCount, 3);
-  EXPECT_EQ(dialog.PlayersList()->currentText(), "3");
-  EXPECT_EQ(Entries(dialog.HumansList()), QStringList({"0", "1", "2", "3"}));
+  counts = CountSeatKinds(bench.table);
+  EXPECT_EQ(counts.humanCount, 0);
+  EXPECT_EQ(counts.playerCount, 4);
+  EXPECT_TRUE(IsComputerKind(bench.table.players[0].kind));
+  EXPECT_EQ(dialog.PlayersList()->currentText(), "4");
+  EXPECT_EQ(Entries(dialog.HumansList()), QStringList({"0", "1", "2", "3", "4"}));
 }
 
 TEST_F(NewTableDialogTest, PlayersListAddsAndRemovesComputersAndPicksTheLayout) {
   bench.SeatKinds({KindHuman, KindSmart, KindSmart, KindSmart, KindSmart, KindSmart});
   NewTableDialog dialog(bench.ctx);
-  EXPECT_EQ(bench.table.smallTable, 1);
 
   ChooseEntry(dialog.PlayersList(), 6);  // "8"
   EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{0, 3, 3, 3, 3, 3, 3, 3, 2, 2}));
@@ -109,74 +88,57 @@ TEST_F(NewTableDialogTest, PlayersListAddsAndRemovesComputersAndPicksTheLayout) 
   ChooseEntry(dialog.PlayersList(), 1);  // "3"
   EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{0, 3, 3, 2, 2, 2, 2, 2, 2, 2}));
   EXPECT_EQ(bench.table.smallTable, 1);
-  EXPECT_EQ(dialog.HumansList()->currentText(), "1");
 }
 
-TEST_F(NewTableDialogTest, LevelButtonsRedrawTheComputerKindsOnly) {
+TEST_F(NewTableDialogTest, GameAndLevelButtonsRedrawOnlyWhatTheyOwn) {
   bench.SeatKinds({KindHuman, KindTight, KindLoose, KindSmart, KindInactive, KindSmart});
   NewTableDialog dialog(bench.ctx);
   EXPECT_TRUE(dialog.LevelButton(1)->isChecked());
 
-  Click(dialog.LevelButton(-1));
-  for (int seat : {1, 2, 3, 5}) {
-    const uint32_t kind = bench.table.players[seat].kind;
-    EXPECT_TRUE(kind >= KindStupid && kind <= KindErratic) << "seat " << seat;
+  const struct {
+    int level;
+    uint32_t lowest, highest;
+  } levels[] = {
+      {-1, KindStupid, KindErratic}, {0, KindTight, KindLoose}, {1, KindSmart, KindSmart}};
+  for (const auto& level : levels) {
+    SCOPED_TRACE(level.level);
+    Click(dialog.LevelButton(level.level));
+    for (int seat : {1, 2, 3, 5}) {
+      const uint32_t kind = bench.table.players[seat].kind;
+      EXPECT_TRUE(kind >= level.lowest && kind <= level.highest) << "seat " << seat;
+    }
+    EXPECT_EQ(bench.table.players[0].kind, KindHuman);
+    EXPECT_EQ(bench.table.players[4].kind, KindInactive);
   }
-  EXPECT_EQ(bench.table.players[0].kind, KindHuman);
-  EXPECT_EQ(bench.table.players[4].kind, KindInactive);
 
-  Click(dialog.LevelButton(0));
-  for (int seat : {1, 2, 3, 5}) {
-    const uint32_t kind = bench.table.players[seat].kind;
-    EXPECT_TRUE(kind == KindTight || kind == KindLoose) << "seat " << seat;
-  }
-
-  Click(dialog.LevelButton(1));
-  EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{0, 3, 3, 3, 2, 3, 2, 2, 2, 2}));
-}
-
-TEST_F(NewTableDialogTest, ProWithoutComputersChangesNothingAndTheNextRefreshSaysIntermediate) {
-  bench.SeatKinds({KindHuman, KindHiddenHuman});
-  NewTableDialog dialog(bench.ctx);
-  const std::vector<uint32_t> before = bench.Kinds();
-
-  Click(dialog.LevelButton(1));
-  EXPECT_TRUE(dialog.LevelButton(1)->isChecked());
-  EXPECT_EQ(bench.Kinds(), before);
-
-  // The Betting dialog, opened and closed, refreshes this one.
-  WhenOpen<BettingDialog>([](BettingDialog* betting) { betting->close(); });
-  Click(dialog.BettingButton());
-  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());
-}
-
-TEST_F(NewTableDialogTest, VariantButtonsStoreTheHoleCards) {
-  bench.SeatKinds({KindHuman, KindSmart});
-  NewTableDialog dialog(bench.ctx);
   Click(dialog.OmahaButton());
   EXPECT_EQ(bench.table.holeCards, kOmahaHoleCards);
   Click(dialog.TexasButton());
   EXPECT_EQ(bench.table.holeCards, kTexasHoleCards);
 }
 
-TEST_F(NewTableDialogTest, BettingButtonShowsTheWholeLabelAndFollowsTheBettingDialog) {
-  bench.SeatKinds({KindHuman, KindSmart});
+TEST_F(NewTableDialogTest, BettingButtonShowsTheWholeLabelAndTheBettingDialogRefreshesAll) {
   bench.table.baseBet = 9999;
   bench.table.betStructure = StructureSpreadWide;
   NewTableDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.BettingButton()->text(), "Betting: $9999-19998-39996-79992");
-  EXPECT_GE(
-      dialog.BettingButton()->width(),
-      dialog.BettingButton()->fontMetrics().horizontalAdvance(dialog.BettingButton()->text()));
+  QPushButton* button = dialog.BettingButton();
+  EXPECT_EQ(button->text(), "Betting: $9999-19998-39996-79992");
+  EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
 
+  // "Pro" without a computer seat changes nothing, and the refresh after the
+  // Betting dialog shows the level of the seats again.
+  const std::vector<uint32_t> before = bench.Kinds();
+  Click(dialog.LevelButton(1));
+  EXPECT_EQ(bench.Kinds(), before);
   WhenOpen<BettingDialog>([](BettingDialog* betting) {
     ChooseEntry(betting->BaseBetList(), 3);    // "20"
     ChooseEntry(betting->StructureList(), 6);  // No Limit
     QTest::keyClick(betting, Qt::Key_Escape);
   });
-  Click(dialog.BettingButton());
+  Click(button);
   EXPECT_EQ(bench.table.baseBet, 20u);
-  EXPECT_EQ(dialog.BettingButton()->text(), "Betting: No Limit $20");
+  EXPECT_EQ(button->text(), "Betting: No Limit $20");
+  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());
 }
 
 TEST_F(NewTableDialogTest, PlayersAndSettingsButtonsOpenTheirDialogsAndRefresh) {
@@ -201,7 +163,6 @@ TEST_F(NewTableDialogTest, PlayersAndSettingsButtonsOpenTheirDialogsAndRefresh) 
 }
 
 TEST_F(NewTableDialogTest, VisitorTellsTheTableWillNotBeSaved) {
-  bench.SeatKinds({KindHuman, KindSmart});
   NewTableDialog dialog(bench.ctx);
   QString shown;
   QString caption;
@@ -221,31 +182,23 @@ TEST_F(NewTableDialogTest, VisitorTellsTheTableWillNotBeSaved) {
 
 TEST_F(NewTableDialogTest, GoAndClosingTheWindowKeepTheTableAndCancelMarksIt) {
   bench.SeatKinds({KindHuman, KindSmart});
-  bench.table.dealer = 1;
-  {
+  const struct {
+    const char* how;
+    void (*close)(NewTableDialog*);
+    uint8_t dealer;
+  } closes[] = {
+      {"Escape", [](NewTableDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }, 1},
+      {"Go", [](NewTableDialog* d) { Click(d->GoButton()); }, 1},
+      {"Cancel", [](NewTableDialog* d) { Click(d->CancelButton()); }, kDealerCancelled},
+  };
+  for (const auto& close : closes) {
+    SCOPED_TRACE(close.how);
+    bench.table.dealer = 1;
     NewTableDialog dialog(bench.ctx);
-    WhenOpen<NewTableDialog>([](NewTableDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
+    WhenOpen<NewTableDialog>(close.close);
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(bench.table.dealer, 1);
+    EXPECT_EQ(bench.table.dealer, close.dealer);
   }
-  {
-    NewTableDialog dialog(bench.ctx);
-    WhenOpen<NewTableDialog>([](NewTableDialog* d) { Click(d->GoButton()); });
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(bench.table.dealer, 1);
-  }
-  {
-    NewTableDialog dialog(bench.ctx);
-    WhenOpen<NewTableDialog>([](NewTableDialog* d) { Click(d->CancelButton()); });
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(bench.table.dealer, kDealerCancelled);
-  }
-}
-
-TEST_F(NewTableDialogTest, HelpOpensItsPage) {
-  NewTableDialog dialog(bench.ctx);
-  Click(dialog.HelpButton());
-  EXPECT_EQ(bench.helpAnchors, QStringList({"NewTable_Help"}));
 }
 
 // A table screen that runs the real New Table dialog and draws nothing.
@@ -304,6 +257,19 @@ TEST_F(NewTableDialogTest, CancelThroughStartNewTableRestoresEveryByteButVisitor
   EXPECT_FALSE(StartNewTable(bench.table, ui, true));
   EXPECT_EQ(std::memcmp(&before, &bench.table, sizeof before), 0);
   EXPECT_TRUE(bench.session.visitorMode);
+}
+
+TEST(DialogHelpTest, EachHelpButtonOpensItsPage) {
+  DialogBench bench;
+  NewTableDialog newTable(bench.ctx);
+  BettingDialog betting(bench.ctx);
+  CustomBettingDialog custom(bench.ctx);
+  PreferencesDialog preferences(bench.ctx);
+  for (QPushButton* help :
+       {newTable.HelpButton(), betting.HelpButton(), custom.HelpButton(), preferences.HelpButton()})
+    Click(help);
+  EXPECT_EQ(bench.helpAnchors,
+            QStringList({"NewTable_Help", "Game_Help", "CustomBet_Help", "Preferences_Help"}));
 }
 
 }  // namespace

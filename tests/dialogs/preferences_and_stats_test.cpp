@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <initializer_list>
 
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/game_stats_dialog.h"
@@ -17,15 +18,11 @@ QRgb SwatchColor(const QPushButton* button) {
   return swatch.pixel(swatch.width() / 2, swatch.height() / 2) & 0xFFFFFF;
 }
 
-class PreferencesDialogTest : public testing::Test {
- protected:
-  DialogBench bench;
-};
+using PreferencesDialogTest = DialogTest;
 
 TEST_F(PreferencesDialogTest, DefaultTableOpensWithItsPreferences) {
   PreferencesDialog dialog(bench.ctx);
   dialog.show();
-  EXPECT_EQ(dialog.windowTitle(), "Preferences");
   EXPECT_FALSE(dialog.BustedQuitBox()->isChecked());
   EXPECT_TRUE(dialog.ConfirmDealBox()->isChecked());
   EXPECT_TRUE(dialog.ShowSplashBox()->isChecked());
@@ -47,6 +44,10 @@ TEST_F(PreferencesDialogTest, DefaultTableOpensWithItsPreferences) {
 }
 
 TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInverted) {
+  // The hidden boxes pass their fields through.
+  bench.table.animateChips = 0;
+  bench.table.animateCards = 1;
+  bench.table.useHardButtons = 1;
   PreferencesDialog dialog(bench.ctx);
   dialog.show();
   Click(dialog.BustedQuitBox());
@@ -59,6 +60,9 @@ TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInvert
   EXPECT_EQ(bench.table.soundEnabled, 0);
   EXPECT_EQ(bench.table.alwaysShowWinner, 1u);
   EXPECT_EQ(bench.table.confirmDeal, 1u);
+  EXPECT_EQ(bench.table.animateChips, 0);
+  EXPECT_EQ(bench.table.animateCards, 1);
+  EXPECT_EQ(bench.table.useHardButtons, 1);
 
   PreferencesDialog again(bench.ctx);
   again.show();
@@ -70,20 +74,15 @@ TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInvert
   EXPECT_EQ(bench.table.alwaysDealOut, 1u);
 }
 
-TEST_F(PreferencesDialogTest, HiddenBoxesPassTheirFieldsThrough) {
-  bench.table.animateChips = 0;
-  bench.table.animateCards = 1;
-  bench.table.useHardButtons = 1;
-  PreferencesDialog dialog(bench.ctx);
-  Click(dialog.OkButton());
-  EXPECT_EQ(bench.table.animateChips, 0);
-  EXPECT_EQ(bench.table.animateCards, 1);
-  EXPECT_EQ(bench.table.useHardButtons, 1);
-}
-
 TEST_F(PreferencesDialogTest, TableColourIsStoredTheMomentThePickerReturns) {
   bench.table.tableColor = 0x00336699;  // red 0x99, green 0x66, blue 0x33
   PreferencesDialog dialog(bench.ctx);
+  // The platform's picker, backed out of.
+  WhenModalOpens([](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); },
+                 [](QWidget* w) { return w->inherits("QColorDialog"); });
+  Click(dialog.TableColorButton());
+  EXPECT_EQ(bench.table.tableColor, 0x00336699u);
+
   QColor offered;
   dialog.SetColorPicker([&offered](const QColor& initial, QWidget*) {
     offered = initial;
@@ -100,31 +99,7 @@ TEST_F(PreferencesDialogTest, TableColourIsStoredTheMomentThePickerReturns) {
   EXPECT_EQ(bench.table.backgroundColor, 0x0084FF84u);
 }
 
-TEST_F(PreferencesDialogTest, RealColourDialogBackedOutLeavesTheColour) {
-  PreferencesDialog dialog(bench.ctx);
-  WhenModalOpens([](QWidget* picker) { QTest::keyClick(picker, Qt::Key_Escape); },
-                 [](QWidget* w) { return w->inherits("QColorDialog"); });
-  Click(dialog.TableColorButton());
-  EXPECT_EQ(bench.table.tableColor, 0x8200u);
-}
-
-TEST_F(PreferencesDialogTest, HelpOpensItsPage) {
-  PreferencesDialog dialog(bench.ctx);
-  Click(dialog.HelpButton());
-  EXPECT_EQ(bench.helpAnchors, QStringList({"Preferences_Help"}));
-}
-
-class GameStatsDialogTest : public testing::Test {
- protected:
-  QStringList Figures(const GameStatsDialog& dialog) const {
-    QStringList figures;
-    for (int i = 0; i < GameStatsDialog::kFigureCount; ++i)
-      figures << dialog.FigureLabel(i)->text();
-    return figures;
-  }
-
-  DialogBench bench;
-};
+using GameStatsDialogTest = DialogTest;
 
 TEST_F(GameStatsDialogTest, FiguresOfAHandInProgress) {
   bench.SeatKinds({KindHuman, KindSmart, KindStupid, KindInactive});
@@ -134,23 +109,23 @@ TEST_F(GameStatsDialogTest, FiguresOfAHandInProgress) {
   p[2].chips = 80, p[2].inPot = 0, p[2].handsPlayed = 15;
   p[3].handsPlayed = 40, p[3].rakePaid = 2;  // an old seat, out of play now
   GameStatsDialog dialog(bench.ctx);
-  EXPECT_EQ(dialog.windowTitle(), "Game Stats");
-  EXPECT_EQ(Figures(dialog), QStringList({"40", "10", "Intermediate", "3", "380"}));
+  QStringList figures;
+  for (int i = 0; i < GameStatsDialog::kFigureCount; ++i) figures << dialog.FigureLabel(i)->text();
+  EXPECT_EQ(figures, QStringList({"40", "10", "Intermediate", "3", "380"}));
 }
 
 TEST_F(GameStatsDialogTest, LevelFollowsTheComputerSeats) {
-  bench.SeatKinds({KindHuman, KindSmart, KindTight});
-  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Pro");
-  bench.SeatKinds({KindHuman, KindErratic, KindTight});
-  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Beginner");
-  bench.SeatKinds({KindHuman, KindHiddenHuman, KindInactive});
-  EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), "Intermediate");
-}
-
-TEST_F(GameStatsDialogTest, ClosingEndsAccepted) {
-  GameStatsDialog dialog(bench.ctx);
-  WhenOpen<GameStatsDialog>([](GameStatsDialog* d) { d->close(); });
-  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  const struct {
+    std::initializer_list<SeatKind> kinds;
+    const char* level;
+  } tables[] = {{{KindHuman, KindSmart, KindTight}, "Pro"},
+                {{KindHuman, KindErratic, KindTight}, "Beginner"},
+                {{KindHuman, KindHiddenHuman, KindInactive}, "Intermediate"}};
+  for (const auto& table : tables) {
+    SCOPED_TRACE(table.level);
+    bench.SeatKinds(table.kinds);
+    EXPECT_EQ(GameStatsDialog(bench.ctx).FigureLabel(2)->text(), table.level);
+  }
 }
 
 }  // namespace

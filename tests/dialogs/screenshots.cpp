@@ -50,30 +50,13 @@ int SaveDialogScreenshots(const QString& folder) {
   }
 
   bool ok = true;
-  {
-    NewTableDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "new_table");
-  }
-  {
-    BettingDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "betting");
-  }
-  {
-    CustomBettingDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "custom_betting");
-  }
-  {
-    PlayerSettingsDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "player_settings");
-  }
-  {
-    PreferencesDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "preferences");
-  }
-  {
-    GameStatsDialog dialog(bench.ctx);
-    ok &= Save(dialog, dir, "game_stats");
-  }
+  const auto shoot = [&](QWidget&& dialog, const char* name) { ok &= Save(dialog, dir, name); };
+  shoot(NewTableDialog(bench.ctx), "new_table");
+  shoot(BettingDialog(bench.ctx), "betting");
+  shoot(CustomBettingDialog(bench.ctx), "custom_betting");
+  shoot(PlayerSettingsDialog(bench.ctx), "player_settings");
+  shoot(PreferencesDialog(bench.ctx), "preferences");
+  shoot(GameStatsDialog(bench.ctx), "game_stats");
   {
     QWidget table;
     table.resize(480, 538);
@@ -83,24 +66,17 @@ int SaveDialogScreenshots(const QString& folder) {
         {QStringLiteral("Buy In"), QStringLiteral("Sit Out"), QStringLiteral("Leave")}, &table);
     ok &= Save(dialog, dir, "confirmation");
   }
-  {
-    AboutDialog dialog(bench.ctx, false);
+  // The About box at rest and part-way through its slide, and the splash.
+  const auto shootAbout = [&](bool splash, int slideFrames, const char* name) {
+    AboutDialog dialog(bench.ctx, splash);
     dialog.show();
-    dialog.Tap(0, 0);  // ends the slide
-    ok &= Save(dialog, dir, "about");
-  }
-  {
-    AboutDialog dialog(bench.ctx, false);
-    dialog.show();
-    for (int frame = 0; frame < 9; ++frame) dialog.DrawAboutFrame();
-    ok &= Save(dialog, dir, "about_sliding");
-  }
-  {
-    AboutDialog dialog(bench.ctx, true);
-    dialog.show();
-    dialog.Tap(0, 0);
-    ok &= Save(dialog, dir, "splash");
-  }
+    if (slideFrames == 0) dialog.Tap(0, 0);  // ends the slide
+    for (int frame = 0; frame < slideFrames; ++frame) dialog.DrawAboutFrame();
+    ok &= Save(dialog, dir, name);
+  };
+  shootAbout(false, 0, "about");
+  shootAbout(false, 9, "about_sliding");
+  shootAbout(true, 0, "splash");
   return ok ? 0 : 1;
 }
 
