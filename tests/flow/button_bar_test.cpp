@@ -1,5 +1,4 @@
-// The action button bar: labels for the seat to act, the pending raise, the
-// focus, and which buttons a key lights.
+// The action button bar: labels for the seat to act and the pending raise.
 #include "flow/button_bar.h"
 
 #include <gtest/gtest.h>
@@ -85,31 +84,6 @@ TEST_F(ButtonBarTest, PendingRaiseWrapsIntoTheLimits) {
   Build(0u);
   EXPECT_EQ(session.buttonLabel, (Labels{"Check", "Check", "Fold"}));
   EXPECT_EQ(session.pendingRaise, 0u);
-}
-
-TEST_F(ButtonBarTest, FocusFallsBackAndKeysLightOnlyShownButtons) {
-  ReachSeatZero(StructureFixed, 2, 2);
-  Build(0u);
-  session.focusedButton = 2;
-  ui.Clear();
-  Build(std::nullopt);  // the focused middle button vanishes
-  EXPECT_EQ(session.focusedButton, 1);
-  EXPECT_EQ(ui.calls, (Calls{"Erase 2", "Button 1 Call 2 lit", "Button 3 Fold plain"}));
-
-  // A digit lights its button only when it is shown; Return lights the focus.
-  ui.Clear();
-  PressButtons(session, ui, '2', -32768, -32768);
-  EXPECT_TRUE(ui.calls.empty());
-  EXPECT_FALSE(session.buttonPressed);
-  PressButtons(session, ui, 13, -32768, -32768);
-  EXPECT_EQ(ui.calls, (Calls{"Button 1 Call 2 lit"}));
-  // A press at the last pixel of a button lights it; one pixel beyond, tracking puts it out.
-  ui.Clear();
-  PressButtons(session, ui, 0, 224, 263);
-  EXPECT_EQ(ui.calls, (Calls{"Button 3 Fold lit"}));
-  ui.Clear();
-  TrackButtons(session, ui, 225, 263);
-  EXPECT_EQ(ui.calls, (Calls{"Button 1 Call 2 plain", "Button 3 Fold plain"}));
 }
 
 }  // namespace

@@ -20,18 +20,6 @@ bool Fits(uint32_t kind, char letter) {
   return kind == KindOf(letter);
 }
 
-TEST(SeatCountsTest, CountsPlayersHumansAndSkill) {
-  TableRecord table = MakeTable({KindHuman, KindHiddenHuman, KindSmart, KindStupid, KindTight,
-                                 KindInactive, KindErratic, KindBluffing});
-  const SeatCounts counts = CountSeatKinds(table);
-  EXPECT_EQ(counts.playerCount, 7);
-  EXPECT_EQ(counts.humanCount, 2);
-  EXPECT_EQ(counts.skillBalance, -2);
-  EXPECT_STREQ(SkillLevelName(counts.skillBalance), "Beginner");
-  EXPECT_STREQ(SkillLevelName(0), "Intermediate");  // e.g. one Smart and one Stupid
-  EXPECT_STREQ(SkillLevelName(3), "Pro");
-}
-
 TEST(SeatCountsTest, SetSeatCountsTakesSeatsAndGivesThemBack) {
   struct Case {
     const char* before;  // empty: the table the previous row left
