@@ -122,8 +122,14 @@ void BuildButtonBar(TableRecord& table, SessionState& session, TableUi& ui,
       ApplyComputerSeatRule(table, turn.seat, labels);
       break;
     case TurnAct:
-      SetBettingLabels(table, session, turn, limits, raiseOffered);
-      ApplyComputerSeatRule(table, turn.seat, labels);
+      if (IsHumanKind(table.players[turn.seat].kind)) {
+        SetBettingLabels(table, session, turn, limits, raiseOffered);
+      } else {
+        // The betting labels would be emptied at once; only the focus an
+        // all-in seat moves to stays.
+        if (table.players[turn.seat].chips == 0) session.focusedButton = 1;
+        EmptyLabels(labels);
+      }
       break;
     case TurnDeal:
       labels = {"Deal", "", ""};
