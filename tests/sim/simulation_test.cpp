@@ -93,22 +93,18 @@ void ExpectCountsMatchTheRecord(const SimConfig& config) {
   EXPECT_EQ(netSum, -static_cast<int64_t>(rakeSum));
 }
 
-TEST(Simulation, TexasCountsAgreeWithTheRecord) {
-  ExpectCountsMatchTheRecord(Config(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3));
-}
-
-TEST(Simulation, OmahaNoLimitCountsAgreeWithTheRecord) {
-  SimConfig config = Config(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
-  config.rakePercent = 10;
-  ExpectCountsMatchTheRecord(config);
-}
-
-TEST(Simulation, AnteAndProgressiveCountsAgreeWithTheRecord) {
-  SimConfig config = Config(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
-  config.ante = true;
-  config.progressive = true;
-  config.raiseCap = 0;
-  ExpectCountsMatchTheRecord(config);
+TEST(Simulation, CountsAgreeWithTheRecord) {
+  SimConfig texas = Config(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
+  SimConfig omaha = Config(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
+  omaha.rakePercent = 10;
+  SimConfig progressive = Config(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
+  progressive.ante = true;
+  progressive.progressive = true;
+  progressive.raiseCap = 0;
+  for (const SimConfig& config : {texas, omaha, progressive}) {
+    SCOPED_TRACE(::testing::Message() << "structure " << int{config.structure});
+    ExpectCountsMatchTheRecord(config);
+  }
 }
 
 TEST(Simulation, SameSeedSameTableOtherSeedOtherTable) {
