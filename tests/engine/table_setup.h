@@ -49,9 +49,15 @@ class TableSetup {
   TableSetup& Omaha() { return Set(table_.holeCards, kOmahaHoleCards); }
   TableSetup& Hole(int seat, const std::string& cards) { return Place(4 * seat, cards); }
   TableSetup& Board(const std::string& cards) { return Place(41 + table_.holeCards, cards); }
+  // A hand under way: every seat holds that many cards and every seat in play
+  // has the stake in the pot.
+  TableSetup& Dealt(int cards, uint32_t stake = 2) {
+    dealt_ = cards;
+    return Set(stake_, stake);
+  }
 
-  // The table ready for a hand to start, with a full deck: the chosen cards
-  // in place, the others in order in the remaining bytes.
+  // The table ready for a hand to start (or under way, after Dealt), with a
+  // full deck: the chosen cards in place, the others in order in the rest.
   TableRecord Build() const {
     TableRecord table = table_;
     bool used[53] = {};
@@ -60,7 +66,11 @@ class TableSetup {
       while (chosen_[index] == 0 && used[next]) ++next;
       table.deck[index] = chosen_[index] != 0 ? chosen_[index] : static_cast<uint8_t>(next++);
     }
-    table.cardsDealt = table.holeCards;
+    table.cardsDealt = static_cast<uint8_t>(dealt_ > 0 ? dealt_ : table.holeCards);
+    for (PlayerRecord& player : table.players) {
+      player.cardsSeen = static_cast<uint8_t>(dealt_);
+      if (IsInPlay(player)) player.inPot = stake_;
+    }
     return table;
   }
 
@@ -77,6 +87,8 @@ class TableSetup {
 
   TableRecord table_{};
   uint8_t chosen_[kDeckSize] = {};  // 0 where the deck is filled in order
+  int dealt_ = 0;
+  uint32_t stake_ = 0;
 };
 
 // Posts a blind or ante as the game flow does.
