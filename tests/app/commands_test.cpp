@@ -1,5 +1,6 @@
 // Menu commands, the label toggles, the zoom, the questions, and ticks held
 // while a dialog is open.
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -20,30 +21,28 @@ TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
   auto* names = game.window->findChild<QAction*>("actionNames");
   auto* amounts = game.window->findChild<QAction*>("actionAmounts");
   ASSERT_TRUE(names && amounts);
-  EXPECT_FALSE(names->isChecked());
-  EXPECT_FALSE(amounts->isChecked());
+  EXPECT_FALSE(names->isChecked() || amounts->isChecked());
 
-  const QImage plain = Shown(game);
-  game.Trigger("actionNames");
-  EXPECT_TRUE(game.Session().showNames);
-  EXPECT_TRUE(names->isChecked());
-  const QImage withNames = Shown(game);
-  EXPECT_NE(withNames, plain);
-
-  game.Trigger("actionAmounts");
-  EXPECT_TRUE(game.Session().showAmounts);
-  EXPECT_TRUE(game.Session().showNames);
-  const QImage withBoth = Shown(game);
-  EXPECT_NE(withBoth, withNames);
-
-  game.Trigger("actionNames");
-  EXPECT_FALSE(game.Session().showNames);
-  EXPECT_FALSE(names->isChecked());
-  EXPECT_TRUE(game.Session().showAmounts);
-  EXPECT_NE(Shown(game), withBoth);
+  QImage before = Shown(game);
+  const struct {
+    const char* action;
+    bool names, amounts;
+  } steps[] = {
+      {"actionNames", true, false}, {"actionAmounts", true, true}, {"actionNames", false, true}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.action);
+    game.Trigger(step.action);
+    EXPECT_EQ(game.Session().showNames, step.names);
+    EXPECT_EQ(names->isChecked(), step.names);
+    EXPECT_EQ(game.Session().showAmounts, step.amounts);
+    EXPECT_EQ(amounts->isChecked(), step.amounts);
+    const QImage after = Shown(game);
+    EXPECT_NE(after, before);
+    before = after;
+  }
 }
 
-TEST(Commands, EveryMenuDialogRunsAndPlayGoesOnFromWhereItStood) {
+TEST(Commands, MenuDialogsAndACancelledNewTableLeaveTheHandAndGoStartsANewOne) {
   GameHarness game;
   game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
   game.Start();
@@ -56,22 +55,7 @@ TEST(Commands, EveryMenuDialogRunsAndPlayGoesOnFromWhereItStood) {
                                                     "qf::PreferencesDialog", "qf::GameStatsDialog",
                                                     "qf::AboutDialog"}));
   EXPECT_EQ(RecordBytes(game.Table()), before);
-  // After the repaint the player's buttons are there again.
-  EXPECT_EQ(game.Label(3), "Fold");
-
-  game.Trigger("actionHelp");
-  ASSERT_NE(game.window->Help(), nullptr);
-  EXPECT_TRUE(game.window->Help()->isVisible());
-  EXPECT_EQ(game.window->Help()->windowModality(), Qt::NonModal);
-  EXPECT_FALSE(game.window->Help()->toPlainText().isEmpty());
-}
-
-TEST(Commands, NewTableStartsANewHandAndCancelLeavesTheHandAlone) {
-  GameHarness game;
-  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
-  game.Start();
-  ASSERT_TRUE(game.TickToPlayer());
-  const QByteArray before = RecordBytes(game.Table());
+  EXPECT_EQ(game.Label(3), "Fold");  // the player's buttons are drawn again
 
   game.answer = [](QDialog& dialog) {
     if (auto* newTable = qobject_cast<NewTableDialog*>(&dialog)) newTable->CancelButton()->click();
@@ -103,41 +87,25 @@ TEST(Commands, TheViewMenuChangesTheZoomAndTapsFollowIt) {
   EXPECT_TRUE(IsOut(game.Table(), seat));
 }
 
-TEST(Commands, CtrlQSavesAndCloses) {
-  GameHarness game;
-  game.WriteTable(MakeTable({KindHuman, KindSmart}));
-  game.Start();
-  ASSERT_TRUE(game.TickToPlayer());
-  const QByteArray atExit = RecordBytes(game.Table());
-  game.window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(game.window.get()));
-  QTest::keyClick(game.window.get(), Qt::Key_Q, Qt::ControlModifier);
-  QCoreApplication::processEvents();
-  EXPECT_FALSE(game.window->isVisible());
-  EXPECT_FALSE(game.window->TickTimer().isActive());
-  EXPECT_EQ(FileBytes(game.dataFile), atExit);
-}
-
 TEST(Questions, AskConfirmationShowsLatin1TextsAndReturnsTheButtonChosen) {
   GameHarness game;
   game.WriteTable(MakeTable({KindHuman, KindSmart}));
   game.Start();
-  QString shown;
-  QStringList buttons;
+  QStringList shown;
   game.answer = [&](QDialog& dialog) {
     auto* question = qobject_cast<ConfirmationDialog*>(&dialog);
     if (question == nullptr) return 0;
-    shown = question->MessageLabel()->text();
+    shown << question->MessageLabel()->text();
     for (int i = 1; i <= 3; ++i)
-      if (QPushButton* button = question->Button(i)) buttons << button->text();
+      if (QPushButton* button = question->Button(i)) shown << button->text();
     question->Button(2)->click();
     return dialog.result();
   };
-  const int answer = game.window->Ui().AskConfirmation("Zo\xEB is out of cash.",
-                                                       {"Get Cash", "Dismiss from Table"});
-  EXPECT_EQ(answer, 2);
-  EXPECT_EQ(shown, QString::fromUtf8("Zo\u00EB is out of cash."));
-  EXPECT_EQ(buttons, (QStringList{"Get Cash", "Dismiss from Table"}));
+  EXPECT_EQ(game.window->Ui().AskConfirmation("Zo\xEB is out of cash.",
+                                              {"Get Cash", "Dismiss from Table"}),
+            2);
+  EXPECT_EQ(shown, (QStringList{QString::fromUtf8("Zo\u00EB is out of cash."), "Get Cash",
+                                "Dismiss from Table"}));
 }
 
 TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
@@ -186,6 +154,8 @@ TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
   EXPECT_GT(atPreferences, 0);
   game.Trigger("actionHelp");
   EXPECT_EQ(game.window->Help(), help);  // the one window, reused
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowModality(), Qt::NonModal);
   EXPECT_EQ(help->verticalScrollBar()->value(), 0);
   help->close();
 

@@ -7,14 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -37,8 +34,7 @@ inline QByteArray RecordBytes(const TableRecord& table) {
 
 inline QByteArray FileBytes(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A table ready to start a hand: the given seat kinds, everyone out of the
@@ -57,8 +53,7 @@ inline TableRecord MakeTable(std::initializer_list<uint32_t> kinds,
   int seat = 0;
   for (uint32_t kind : kinds) {
     table.players[seat].kind = kind;
-    table.players[seat].tableKind = kind;
-    ++seat;
+    table.players[seat++].tableKind = kind;
   }
   for (PlayerRecord& player : table.players) {
     player.status = StatusOut;
@@ -71,16 +66,13 @@ class GameHarness {
  public:
   GameHarness() : dataFile(dir.path() + "/Quillfern.dat") {}
   ~GameHarness() {
-    if (window) window->close();
-    window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (window) Close();
   }
 
   QTemporaryDir dir;
   QString dataFile;
   std::unique_ptr<MainWindow> window;
-  // The class names of the dialogs run, in order.
-  std::vector<std::string> dialogs;
+  std::vector<std::string> dialogs;  // the class names of the dialogs run, in order
   std::vector<GameSound> sounds;
   // Answers a dialog; when not set: "Go" in New Table, the first button of a
   // question, every other dialog closed at once.
@@ -110,41 +102,32 @@ class GameHarness {
     dialogs.push_back(dialog.metaObject()->className());
     if (realDialogs) return dialog.exec();
     if (answer) return answer(dialog);
-    if (auto* newTable = qobject_cast<NewTableDialog*>(&dialog)) {
-      newTable->GoButton()->click();
-      return dialog.result();
-    }
-    if (auto* question = qobject_cast<ConfirmationDialog*>(&dialog)) {
-      question->Button(1)->click();
-      return dialog.result();
-    }
-    return 0;
+    if (auto* newTable = qobject_cast<NewTableDialog*>(&dialog)) newTable->GoButton()->click();
+    if (auto* question = qobject_cast<ConfirmationDialog*>(&dialog)) question->Button(1)->click();
+    return dialog.result();
   }
 
   TableRecord& Table() { return window->Table(); }
   SessionState& Session() { return window->Session(); }
   Turn Next() { return NextTurn(window->Table()); }
   const std::string& Label(int button) { return Session().buttonLabel[button - 1]; }
+  uint32_t InPot(int seat) { return Table().players[seat].inPot; }
 
   void Tick(int count = 1) {
     for (int i = 0; i < count; ++i) window->RunTick();
   }
   // Ticks until done() holds; false when it did not within limit ticks.
   bool TickUntil(const std::function<bool()>& done, int limit = 400) {
-    for (int i = 0; i < limit; ++i) {
-      if (done()) return true;
-      window->RunTick();
-    }
+    for (int i = 0; i < limit && !done(); ++i) window->RunTick();
     return done();
   }
-  // Ticks until a human seat must act (or the hand waits for "Deal" or "Start").
+  // Ticks until a human seat must act (or the hand waits for "Deal" or
+  // "Start"). A "Deal" shown between the last blind and the deal is dealt by
+  // the next tick unless "Confirm Deal" is on.
   bool TickToPlayer(int limit = 400) {
-    // (A "Deal" shown between the last blind and the deal is dealt by the next
-    // tick unless "Confirm Deal" is on.)
     return TickUntil(
         [this] {
-          if (Label(1).empty()) return false;
-          return Next().code != TurnDeal || Table().confirmDeal != 0;
+          return !Label(1).empty() && (Next().code != TurnDeal || Table().confirmDeal != 0);
         },
         limit);
   }
@@ -183,11 +166,9 @@ class GameHarness {
   void Close() {
     window->close();
     window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FlushDeletes();
   }
   void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-  uint32_t InPot(int seat) { return Table().players[seat].inPot; }
 };
 
 }  // namespace qf::apptest

@@ -8,10 +8,6 @@
 namespace qf::apptest {
 namespace {
 
-int ActingSeat(GameHarness& game) {
-  return game.Next().seat;
-}
-
 TEST(Play, AWholeHandWithTheMouse) {
   GameHarness game;
   TableRecord table = MakeTable({KindHuman, KindHuman});
@@ -43,7 +39,7 @@ TEST(Play, AWholeHandWithTheMouse) {
       EXPECT_EQ(game.sounds, std::vector<GameSound>{GameSound::Click});
     } else {
       ASSERT_EQ(label, "Check");
-      const int seat = ActingSeat(game);
+      const int seat = game.Next().seat;
       game.TapButton(1);
       EXPECT_EQ(game.Table().players[seat].lastAction, ActionCheck);
     }
