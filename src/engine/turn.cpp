@@ -42,7 +42,7 @@ struct SeatSurvey {
   int maxSeen = 0;
   bool anyToAct = false;              // a live seat still to act
   uint32_t lowestOwing = UINT32_MAX;  // lowest stake of a live seat with chips and cards
-  int forcedCandidate = -1;           // the first seat that could owe a blind or ante
+  int fewestSeen = 255;               // fewest cards any seat holds, in play or not
 };
 
 // Whether a live seat has chips, a stake, cards or a status other than "to act".
@@ -53,6 +53,21 @@ bool AnyoneHolds(const TableRecord& table) {
     if (player.chips != 0 || player.inPot != 0 || status != 0 || player.cardsSeen != 0) return true;
   }
   return false;
+}
+
+// The first seat from the dealer's left that could owe a forced bet: in
+// play, with chips, no stake and no cards (see BetLimits). Every such seat
+// owes the same blind or ante, so the first answers for all; -1 when none.
+int FirstForcedBetCandidate(const TableRecord& table, int dealer) {
+  for (int i = 1; i <= kSeatCount; ++i) {
+    const int seat = SeatAfter(dealer, i);
+    const PlayerRecord& player = table.players[seat];
+    if (player.cardsSeen == 0 && player.inPot == 0 && player.chips != 0 &&
+        player.kind != KindInactive) {
+      return seat;
+    }
+  }
+  return -1;
 }
 
 }  // namespace
@@ -90,12 +105,8 @@ Turn NextTurn(TableRecord& table) {
       player.lastAction = ActionFold;
     } else {
       ++s.inPlay;
-      // Only such a seat can owe a forced bet (see BetLimits).
-      if (s.forcedCandidate < 0 && player.chips != 0 && player.inPot == 0 &&
-          player.cardsSeen == 0) {
-        s.forcedCandidate = seat;
-      }
     }
+    s.fewestSeen = std::min<int>(s.fewestSeen, player.cardsSeen);
     if (status == StatusOut || status == StatusFolded) {
       ++s.outSeats;
       return;
@@ -110,7 +121,7 @@ Turn NextTurn(TableRecord& table) {
     s.minSeen = std::min(s.minSeen, seen);
     s.maxSeen = std::max(s.maxSeen, seen);
     if (status == StatusToAct) s.anyToAct = true;
-    if (chips != 0 && seen != 0) s.lowestOwing = std::min(s.lowestOwing, inPot);
+    if (chips != 0 && seen != 0 && inPot < s.lowestOwing) s.lowestOwing = inPot;
   };
   // Clockwise from the dealer's left round to the dealer.
   for (int seat = dealer + 1; seat < kSeatCount; ++seat) survey(table.players[seat], seat);
@@ -153,15 +164,17 @@ Turn NextTurn(TableRecord& table) {
   // held already answers that.
   if (s.top == 0 && s.maxSeen == 0 && !AnyoneHolds(table)) return turn;
 
-  // Every seat that could owe a forced bet owes the same one, so the first
-  // of them answers for all.
-  if (s.forcedCandidate >= 0) {
-    const BetLimitsResult limits = BetLimits(table, s.forcedCandidate, 0);
-    if (limits.forced) {
-      turn.code = TurnForcedBet;
-      turn.seat = s.forcedCandidate;
-      turn.amount = limits.min;
-      return turn;
+  // Only a seat without cards can owe a forced bet.
+  if (s.fewestSeen == 0) {
+    const int seat = FirstForcedBetCandidate(table, dealer);
+    if (seat >= 0) {
+      const BetLimitsResult limits = BetLimits(table, seat, 0);
+      if (limits.forced) {
+        turn.code = TurnForcedBet;
+        turn.seat = seat;
+        turn.amount = limits.min;
+        return turn;
+      }
     }
   }
 
