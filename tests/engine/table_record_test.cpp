@@ -179,7 +179,7 @@ TEST_F(TableFile, BadFilesAreMovedAsideUnderNamesOfTheirOwnAndNotLoaded) {
     TableRecord bad = MidHandTable();
     if (c.damage) c.damage(bad);
     std::vector<char> bytes(c.size, 0);
-    std::memcpy(bytes.data(), &bad, std::min(c.size, sizeof bad));
+    std::copy_n(reinterpret_cast<const char*>(&bad), std::min(c.size, sizeof bad), bytes.begin());
     WriteBytes(path_, bytes.data(), bytes.size());
 
     LoadResult result = LoadTable(path_, table);
