@@ -47,6 +47,8 @@ class TableSetup {
   TableSetup& Cap(int cap) { return Set(table_.raiseCap, cap); }
   TableSetup& Level(uint32_t level) { return Set(table_.progressiveLevel, level); }
   TableSetup& Omaha() { return Set(table_.holeCards, kOmahaHoleCards); }
+  // Hole cards and board in their deck bytes (Omaha first: the board's place
+  // depends on the number of hole cards).
   TableSetup& Hole(int seat, const std::string& cards) { return Place(4 * seat, cards); }
   TableSetup& Board(const std::string& cards) { return Place(41 + table_.holeCards, cards); }
   // A hand under way: every seat holds that many cards and every seat in play
