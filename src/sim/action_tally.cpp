@@ -1,5 +1,7 @@
 #include "sim/action_tally.h"
 
+#include <cstring>
+
 #include "engine/turn.h"
 
 namespace qf {
@@ -38,6 +40,9 @@ void ActionTally::After(const TableRecord& table, std::array<SeatStats, kSeatCou
     for (int seat = 0; seat < kSeatCount; ++seat) {
       const PlayerRecord& p = table.players[seat];
       const Counts& b = before_[seat];
+      // Most seats did nothing on the tick.
+      const Counts now{p.folds, p.checks, p.calls, p.raises};
+      if (std::memcmp(&now, &b, sizeof now) == 0) continue;
       SeatStats& s = seats[seat];
       s.folds += static_cast<uint16_t>(p.folds - b.folds);
       s.checks += static_cast<uint16_t>(p.checks - b.checks);
