@@ -64,7 +64,7 @@ TEST_F(AboutDialogTest, SlidesInThenShowsTheAboutPictureWithItsHotSpots) {
   EXPECT_TRUE(dialog.Animating());
   EXPECT_EQ(dialog.Canvas()->size(), QSize(480, 640));
 
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Animating(), 3000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Animating(); }, 3000));
   EXPECT_TRUE(dialog.Pieces().AtRest());
   EXPECT_EQ(dialog.Frame().pixel(120, 150), LoadPicture(107).pixel(120, 150));
   EXPECT_TRUE(bench.sounds.empty());
@@ -124,16 +124,16 @@ TEST_F(AboutDialogTest, SplashPlaysItsJingleAndClosesByItselfOrAtATap) {
   dialog.SetSplashCloseDelay(200);
   dialog.show();
   EXPECT_FALSE(dialog.OkButton()->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.Animating(), 1000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Animating(); }, 1000));
   EXPECT_EQ(bench.sounds, std::vector<int>({static_cast<int>(GameSound::Splash)}));
   EXPECT_EQ(dialog.Frame().pixel(120, 150), LoadPicture(170).pixel(120, 150));
   EXPECT_TRUE(dialog.isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 2000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }, 2000));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
   AboutDialog tapped(bench.ctx, true);
   tapped.show();
-  QTRY_VERIFY_WITH_TIMEOUT(!tapped.Animating(), 1000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !tapped.Animating(); }, 1000));
   TapAt(tapped, 120, 150);
   EXPECT_FALSE(tapped.isVisible());
 }

@@ -63,7 +63,7 @@ TEST_F(PlayerSettingsDialogTest, NamesOfOneToSixCharactersAreStoredCleanInEightB
     char stored[kNameSize];
   } names[] = {
       {"Rowena", true, "Rowena"},
-      {"Rosalind", false, "Rowena"},
+      {"Rosalie", false, "Rowena"},
       {"", false, "Rowena"},
       {"Zo\u00eb\u4e2d", false, "Zo\xeb?"},  // Latin-1 kept, the rest replaced
   };
