@@ -136,12 +136,6 @@ TEST(Ticks, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 10000));
 }
 
-}  // namespace
-}  // namespace qf::apptest
-
-namespace qf::apptest {
-namespace {
-
 TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
   GameHarness game;
   game.WriteTable(MakeTable({KindHuman, KindSmart}));
@@ -150,8 +144,7 @@ TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
   HelpWindow* help = game.window->Help();
   ASSERT_NE(help, nullptr);
   QCoreApplication::processEvents();
-  const int atPreferences = help->verticalScrollBar()->value();
-  EXPECT_GT(atPreferences, 0);
+  EXPECT_GT(help->verticalScrollBar()->value(), 0);
   game.Trigger("actionHelp");
   EXPECT_EQ(game.window->Help(), help);  // the one window, reused
   EXPECT_TRUE(help->isVisible());
@@ -162,22 +155,17 @@ TEST(Help, OpensAtTheAnchorAndCanBeReadOverADialog) {
   // From a dialog's "Help" the window is modal over that dialog, so it can be
   // read and closed while the dialog waits.
   game.realDialogs = true;
-  Qt::WindowModality modality = Qt::NonModal;
-  bool helpShown = false;
+  QWidget* modalOverDialog = nullptr;
   QTimer::singleShot(0, [&] {
-    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000)) return;
     auto* dialog = qobject_cast<NewTableDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     dialog->HelpButton()->click();
-    helpShown = help->isVisible();
-    modality = help->windowModality();
-    EXPECT_EQ(QApplication::activeModalWidget(), help);
+    modalOverDialog = QApplication::activeModalWidget();
     help->close();
     dialog->CancelButton()->click();
   });
   game.Trigger("actionNewTable");
-  EXPECT_TRUE(helpShown);
-  EXPECT_EQ(modality, Qt::ApplicationModal);
+  EXPECT_EQ(modalOverDialog, help);
 }
 
 }  // namespace

@@ -18,8 +18,9 @@
 namespace qf::apptest {
 namespace {
 
-TEST(FirstRun, AsksForATableBuildsItAndShowsTheSplash) {
+TEST(FirstRun, AsksForATableBuildsItShowsTheSplashAndSavesInANewFolder) {
   GameHarness game;
+  game.dataFile = game.dir.path() + "/a/b/Quillfern.dat";
   game.Start();
   EXPECT_EQ(game.window->StartStatus(), LoadStatus::Missing);
   // The first-run table has nobody seated, so the New Table dialog comes
@@ -38,8 +39,9 @@ TEST(FirstRun, AsksForATableBuildsItAndShowsTheSplash) {
   ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
   game.TapButton(1);
   EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
+  const QByteArray atExit = RecordBytes(game.Table());
   game.Close();
-  EXPECT_EQ(FileBytes(game.dataFile).size(), static_cast<int>(sizeof(TableRecord)));
+  EXPECT_EQ(FileBytes(game.dataFile), atExit);
 }
 
 TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
@@ -115,13 +117,7 @@ TEST(SavedTable, ARejectedFileIsKeptAsideAndTheFirstRunTableUsed) {
   EXPECT_EQ(FileBytes(game.dataFile), atExit);
 }
 
-TEST(SavedTable, TheFolderIsCreatedAndTheDefaultPathFollowsXdg) {
-  GameHarness game;
-  const QString nested = game.dir.path() + "/a/b/Quillfern.dat";
-  TableRecord table = MakeTable({KindHuman, KindSmart});
-  EXPECT_TRUE(SaveTableFile(nested, table));
-  EXPECT_EQ(FileBytes(nested), RecordBytes(table));
-
+TEST(SavedTable, TheDefaultPathFollowsXdg) {
   const QByteArray saved = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", "/tmp/xdg-test");
   EXPECT_EQ(DefaultDataFilePath(), "/tmp/xdg-test/quillfern/Quillfern.dat");
