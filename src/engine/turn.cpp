@@ -20,15 +20,30 @@ bool Owes(const PlayerRecord& player, uint32_t top) {
   return player.inPot < top && player.chips != 0;
 }
 
+bool IsOutStatus(uint32_t status) {
+  return status == StatusOut || status == StatusFolded;
+}
+
+// The first seat, clockwise from first (itself included), that matches; -1
+// when none does.
+template <class Matches>
+int FirstSeatFrom(const PlayerRecord* players, int first, Matches matches) {
+  for (int seat = first; seat < kSeatCount; ++seat) {
+    if (matches(players[seat])) return seat;
+  }
+  for (int seat = 0; seat < first; ++seat) {
+    if (matches(players[seat])) return seat;
+  }
+  return -1;
+}
+
 // Steps past the seats that have called or checked since the anchor's stake.
 int SkipCalledSeats(const TableRecord& table, int anchor) {
-  for (int i = 0; i < kSeatCount; ++i) {
-    int seat = SeatAfter(anchor, i);
-    if (!IsOut(table, seat) && table.players[seat].status != StatusCalled) {
-      return i == 0 ? anchor : SeatAfter(seat, kSeatCount - 1);
-    }
-  }
-  return SeatAfter(anchor, kSeatCount - 1);
+  const int pending = FirstSeatFrom(table.players, anchor, [](const PlayerRecord& player) {
+    return !IsOutStatus(player.status) && player.status != StatusCalled;
+  });
+  if (pending == anchor) return anchor;
+  return SeatAfter(pending < 0 ? anchor : pending, kSeatCount - 1);
 }
 
 // What one pass over the seats, clockwise from the dealer's left round to
@@ -42,14 +57,14 @@ struct SeatSurvey {
   int maxSeen = 0;
   bool anyToAct = false;              // a live seat still to act
   uint32_t lowestOwing = UINT32_MAX;  // lowest stake of a live seat with chips and cards
-  int fewestSeen = 255;               // fewest cards any seat holds, in play or not
+  int fewestOutSeen = 255;            // fewest cards a seat out of the hand holds
 };
 
 // Whether a live seat has chips, a stake, cards or a status other than "to act".
 bool AnyoneHolds(const TableRecord& table) {
   for (const PlayerRecord& player : table.players) {
     const uint32_t status = player.status;
-    if (status == StatusOut || status == StatusFolded) continue;
+    if (IsOutStatus(status)) continue;
     if (player.chips != 0 || player.inPot != 0 || status != 0 || player.cardsSeen != 0) return true;
   }
   return false;
@@ -106,9 +121,9 @@ Turn NextTurn(TableRecord& table) {
     } else {
       ++s.inPlay;
     }
-    s.fewestSeen = std::min<int>(s.fewestSeen, player.cardsSeen);
-    if (status == StatusOut || status == StatusFolded) {
+    if (IsOutStatus(status)) {
       ++s.outSeats;
+      s.fewestOutSeen = std::min<int>(s.fewestOutSeen, player.cardsSeen);
       return;
     }
     const uint32_t chips = player.chips;
@@ -142,9 +157,7 @@ Turn NextTurn(TableRecord& table) {
   const bool complete = !s.anyToAct && s.lowestOwing >= s.top;
   if (complete) {
     for (PlayerRecord& player : table.players) {
-      if (player.status != StatusOut && player.status != StatusFolded) {
-        player.status = StatusToAct;
-      }
+      if (!IsOutStatus(player.status)) player.status = StatusToAct;
     }
     // Every live seat holds the street's cards: the street marker moves on.
     if (s.minSeen == street) {
@@ -165,7 +178,7 @@ Turn NextTurn(TableRecord& table) {
   if (s.top == 0 && s.maxSeen == 0 && !AnyoneHolds(table)) return turn;
 
   // Only a seat without cards can owe a forced bet.
-  if (s.fewestSeen == 0) {
+  if (std::min(s.minSeen, s.fewestOutSeen) == 0) {
     const int seat = FirstForcedBetCandidate(table, dealer);
     if (seat >= 0) {
       const BetLimitsResult limits = BetLimits(table, seat, 0);
@@ -185,16 +198,16 @@ Turn NextTurn(TableRecord& table) {
   }
 
   const int anchor = SkipCalledSeats(table, s.topSeat);
-  for (int i = 1; i <= kSeatCount; ++i) {
-    const int seat = SeatAfter(anchor, i);
-    if (IsOut(table, seat)) continue;
+  const uint32_t top = s.top;
+  const int seat =
+      FirstSeatFrom(table.players, SeatAfter(anchor, 1), [top](const PlayerRecord& player) {
+        return !IsOutStatus(player.status) && (Owes(player, top) || player.status == StatusToAct);
+      });
+  if (seat >= 0) {
     const PlayerRecord& player = table.players[seat];
-    if (Owes(player, s.top) || player.status == StatusToAct) {
-      turn.code = TurnAct;
-      turn.seat = seat;
-      turn.amount = std::min(player.chips, s.top - player.inPot);
-      return turn;
-    }
+    turn.code = TurnAct;
+    turn.seat = seat;
+    turn.amount = std::min(player.chips, top - player.inPot);
   }
   return turn;
 }
