@@ -28,13 +28,14 @@ void NewHand(TableRecord& table, Rng& rng) {
   }
   // Shuffled in a local deck by a local copy of the generator: stores to the
   // table's bytes could otherwise alias the generator's state and force it
-  // through memory on every draw.
+  // through memory on every draw. Each swap's two draws are taken as a pair.
   uint8_t deck[kDeckSize];
   for (int i = 0; i < kDeckSize; ++i) deck[i] = static_cast<uint8_t>(i + 1);
   Rng local = rng;
   for (int swap = 0; swap < kShuffleSwaps; ++swap) {
-    uint32_t a = Random(local, kDeckSize);
-    uint32_t b = Random(local, kDeckSize);
+    uint32_t a = 0;
+    uint32_t b = 0;
+    RandomPair(local, kDeckSize, a, b);
     std::swap(deck[a], deck[b]);
   }
   rng = local;
