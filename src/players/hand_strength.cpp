@@ -45,6 +45,9 @@ uint32_t ValueOf(const uint8_t* cards, int n, int holeCards) {
 }  // namespace
 
 int Outlook(const TableRecord& table, int seat) {
+  // Only the seats with a stake that are not out are on the lists of
+  // winners; a seat that is not can be neither best now nor at the river.
+  if (!Contends(table, seat)) return 0;
   // FindWinners(table, false) and FindWinners(table, true) in one pass. A
   // seat's cards now are the first of its cards on a full board, so they are
   // gathered once, and valued once where the two are the same. Once the
