@@ -11,13 +11,22 @@
 
 namespace qf {
 
+namespace {
+
+// 3 best now and at the river, 1 now only, 2 at the river only, 0 neither.
+int OutlookOf(bool bestNow, bool bestAtRiver) {
+  return bestNow ? (bestAtRiver ? 3 : 1) : (bestAtRiver ? 2 : 0);
+}
+
+}  // namespace
+
 int OutlookFromLists(const WinnerList& now, const WinnerList& river, int seat) {
   int outlook = 0;
   for (int i = 0; i < now.count; ++i) {
     bool bestNow = now.seats[i] == seat;
     // An entry the river list does not have counts as another seat.
     bool bestAtRiver = i < river.count && river.seats[i] == seat;
-    outlook = bestNow ? (bestAtRiver ? 3 : 1) : (bestAtRiver ? 2 : 0);
+    outlook = OutlookOf(bestNow, bestAtRiver);
   }
   return outlook;
 }
@@ -42,36 +51,66 @@ uint32_t ValueOf(const uint8_t* cards, int n, int holeCards) {
   return holeCards == 4 && n == 9 ? EvaluateBest(cards, n, holeCards) : EvaluateHand(cards, n);
 }
 
+// A seat's hand as it holds it now and as it would be on a full board. Its
+// cards now are the first of its cards on a full board, so they are gathered
+// once, and valued once where the two are the same.
+struct SeatValues {
+  uint32_t now = 0;
+  uint32_t onFullBoard = 0;
+};
+
+inline SeatValues ValuesOf(const TableRecord& table, int seat, bool withFullBoard) {
+  const int holeCards = table.holeCards;
+  uint8_t cards[kMaxCards];
+  const int full = SeatCardsUpTo(table, seat, holeCards + 5, cards);
+  const int held = std::min<int>(table.players[seat].cardsSeen, full);
+  SeatValues values;
+  values.now = ValueOf(cards, held, holeCards);
+  if (withFullBoard) {
+    values.onFullBoard = held == full ? values.now : ValueOf(cards, full, holeCards);
+  }
+  return values;
+}
+
 }  // namespace
 
 int Outlook(const TableRecord& table, int seat) {
   // Only the seats with a stake that are not out are on the lists of
   // winners; a seat that is not can be neither best now nor at the river.
   if (!Contends(table, seat)) return 0;
-  // FindWinners(table, false) and FindWinners(table, true) in one pass. A
-  // seat's cards now are the first of its cards on a full board, so they are
-  // gathered once, and valued once where the two are the same. Once the
-  // deciding seat has the river out, only the list of now is needed.
-  const int holeCards = table.holeCards;
-  const bool riverNeeded = table.players[seat].cardsSeen < holeCards + 5;
+
+  // The lists FindWinners(table, false) and FindWinners(table, true) would
+  // give, as far as they decide. Only their entry at the last place of the
+  // list of now counts. The seat holds that place at the river exactly when
+  // nobody beats its hand there and as many seats before it tie with it: so
+  // once somebody beats it, the others' river hands need no valuing. Once
+  // the seat has the river out, the list of now serves for both.
+  const bool riverNeeded = table.players[seat].cardsSeen < table.holeCards + 5;
+  const SeatValues own = ValuesOf(table, seat, riverNeeded);
   WinnerList now;
-  WinnerList river;
   uint32_t bestNow = 0;
-  uint32_t bestRiver = 0;
+  bool beatenAtRiver = false;
+  int tiesBefore = 0;
   for (int other = 0; other < kSeatCount; ++other) {
+    if (other == seat) {
+      AddToWinners(now, bestNow, own.now, seat);
+      continue;
+    }
     if (!Contends(table, other)) continue;
-    uint8_t cards[kMaxCards];
-    const int full = SeatCardsUpTo(table, other, holeCards + 5, cards);
-    const int held = std::min<int>(table.players[other].cardsSeen, full);
-    const uint32_t value = ValueOf(cards, held, holeCards);
-    AddToWinners(now, bestNow, value, other);
-    if (riverNeeded) {
-      const uint32_t onFullBoard = held == full ? value : ValueOf(cards, full, holeCards);
-      AddToWinners(river, bestRiver, onFullBoard, other);
+    const bool valueRiver = riverNeeded && !beatenAtRiver;
+    const SeatValues values = ValuesOf(table, other, valueRiver);
+    AddToWinners(now, bestNow, values.now, other);
+    if (!valueRiver) continue;
+    if (values.onFullBoard > own.onFullBoard) {
+      beatenAtRiver = true;
+    } else if (values.onFullBoard == own.onFullBoard && other < seat) {
+      ++tiesBefore;
     }
   }
-  if (now.count == 0) return 0;
-  return OutlookFromLists(now, riverNeeded ? river : now, seat);
+  const int last = now.count - 1;  // the seat itself is on the list
+  const bool bestNowToo = now.seats[last] == seat;
+  const bool bestAtRiver = riverNeeded ? !beatenAtRiver && tiesBefore == last : bestNowToo;
+  return OutlookOf(bestNowToo, bestAtRiver);
 }
 
 int Improvement(const TableRecord& table, int seat) {
