@@ -18,21 +18,6 @@ int OutlookOf(bool bestNow, bool bestAtRiver) {
   return bestNow ? (bestAtRiver ? 3 : 1) : (bestAtRiver ? 2 : 0);
 }
 
-}  // namespace
-
-int OutlookFromLists(const WinnerList& now, const WinnerList& river, int seat) {
-  int outlook = 0;
-  for (int i = 0; i < now.count; ++i) {
-    bool bestNow = now.seats[i] == seat;
-    // An entry the river list does not have counts as another seat.
-    bool bestAtRiver = i < river.count && river.seats[i] == seat;
-    outlook = OutlookOf(bestNow, bestAtRiver);
-  }
-  return outlook;
-}
-
-namespace {
-
 // The seats FindWinners would list: not out, with a stake.
 bool Contends(const TableRecord& table, int seat) {
   return table.players[seat].inPot != 0 && !IsOut(table, seat);
@@ -74,6 +59,17 @@ inline SeatValues ValuesOf(const TableRecord& table, int seat, bool withFullBoar
 
 }  // namespace
 
+int OutlookFromLists(const WinnerList& now, const WinnerList& river, int seat) {
+  int outlook = 0;
+  for (int i = 0; i < now.count; ++i) {
+    bool bestNow = now.seats[i] == seat;
+    // An entry the river list does not have counts as another seat.
+    bool bestAtRiver = i < river.count && river.seats[i] == seat;
+    outlook = OutlookOf(bestNow, bestAtRiver);
+  }
+  return outlook;
+}
+
 int Outlook(const TableRecord& table, int seat) {
   // Only the seats with a stake that are not out are on the lists of
   // winners; a seat that is not can be neither best now nor at the river.
@@ -88,18 +84,18 @@ int Outlook(const TableRecord& table, int seat) {
   const bool riverNeeded = table.players[seat].cardsSeen < table.holeCards + 5;
   const SeatValues own = ValuesOf(table, seat, riverNeeded);
   WinnerList now;
-  uint32_t bestNow = 0;
+  uint32_t topNow = 0;
   bool beatenAtRiver = false;
   int tiesBefore = 0;
   for (int other = 0; other < kSeatCount; ++other) {
     if (other == seat) {
-      AddToWinners(now, bestNow, own.now, seat);
+      AddToWinners(now, topNow, own.now, seat);
       continue;
     }
     if (!Contends(table, other)) continue;
     const bool valueRiver = riverNeeded && !beatenAtRiver;
     const SeatValues values = ValuesOf(table, other, valueRiver);
-    AddToWinners(now, bestNow, values.now, other);
+    AddToWinners(now, topNow, values.now, other);
     if (!valueRiver) continue;
     if (values.onFullBoard > own.onFullBoard) {
       beatenAtRiver = true;
@@ -108,9 +104,9 @@ int Outlook(const TableRecord& table, int seat) {
     }
   }
   const int last = now.count - 1;  // the seat itself is on the list
-  const bool bestNowToo = now.seats[last] == seat;
-  const bool bestAtRiver = riverNeeded ? !beatenAtRiver && tiesBefore == last : bestNowToo;
-  return OutlookOf(bestNowToo, bestAtRiver);
+  const bool bestNow = now.seats[last] == seat;
+  const bool bestAtRiver = riverNeeded ? !beatenAtRiver && tiesBefore == last : bestNow;
+  return OutlookOf(bestNow, bestAtRiver);
 }
 
 int Improvement(const TableRecord& table, int seat) {
