@@ -33,7 +33,7 @@ sim: deps $(BUILD)/build.ninja
 
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQF_BENCH=ON
-	cmake --build $(BUILD_BENCH) -j $(JOBS)
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD_BENCH)/bench/*_bench; do echo "== $$b"; $$b; done
 	$(BUILD_BENCH)/src/sim/quillfern-sim bench
 
