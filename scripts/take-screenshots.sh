@@ -109,6 +109,17 @@ for entry in "1 player_settings.png" "2 betting.png" "3 preferences.png" "4 game
   xdotool key Escape
   sleep 0.5
 done
+menu 2                            # Betting, then "Custom..." in its structure list
+sleep 1
+xdotool key Tab
+sleep 0.2
+xdotool key End
+sleep 1.2
+dialog_shot custom_betting.png
+xdotool key Escape
+sleep 0.3
+xdotool key Escape
+sleep 0.5
 menu 6
 sleep 0.15
 dialog_shot about_sliding.png
