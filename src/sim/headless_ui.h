@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "flow/table_ui.h"
+#include "flow/null_table_ui.h"
 
 namespace qf {
 
@@ -16,27 +16,11 @@ struct HeadlessPolicy {
   bool rebuy = true;
 };
 
-class HeadlessUi : public TableUi {
+class HeadlessUi : public NullTableUi {
  public:
   explicit HeadlessUi(HeadlessPolicy policy = {}) : policy_(policy) {}
 
-  void DrawFullTable(TableRecord&, bool) override {}
-  void DrawSeat(TableRecord&, int) override {}
-  void DrawCentre(TableRecord&) override {}
-  void DrawTableImage(TableRecord&) override {}
-  void DrawChipStack(TableRecord&, int, uint32_t) override {}
-  void FillFelt(const Rect&) override {}
-  void DrawButton(int, const std::string&, bool) override {}
-  void EraseButton(int) override {}
-  void AnimateButtonPush(int) override {}
-  void AnimateBoardDeal(TableRecord&, int, bool) override {}
-  void PlaySound(GameSound) override {}
-  // The table is taken as it is: the dialog is closed without changes.
-  void RunNewTableDialog(TableRecord&) override {}
-  void OpenPlayerSettings(TableRecord&) override {}
-  void ShowBetPopup(const BetPopupState&) override {}
-  void CloseBetPopup() override {}
-
+  // Nothing is drawn or played, and the New Table dialog takes the table as it is.
   // A busted computer seat: "Get Cash" (1) or "Dismiss from Table" (2) by the
   // policy. The tournament winner: "New Game" (1), and the winner is noted.
   // Anything else (a busted human, which sim tables never seat) is closed

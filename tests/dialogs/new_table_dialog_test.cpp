@@ -18,6 +18,7 @@
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/preferences_dialog.h"
 #include "flow/driver.h"
+#include "flow/null_table_ui.h"
 #include "flow/seat_counts.h"
 
 namespace qf::test {
@@ -189,7 +190,7 @@ TEST_F(NewTableDialogTest, ClosingTheWindowIsGoNotCancel) {
 }
 
 // A table screen that runs the real New Table dialog and draws nothing.
-class DialogOnlyUi : public TableUi {
+class DialogOnlyUi : public NullTableUi {
  public:
   DialogOnlyUi(DialogBench& bench, std::function<void(NewTableDialog*)> user)
       : bench_(bench), user_(std::move(user)) {}
@@ -200,21 +201,6 @@ class DialogOnlyUi : public TableUi {
     WhenOpen<NewTableDialog>(user_);
     dialog.exec();
   }
-  void DrawFullTable(TableRecord&, bool) override {}
-  void DrawSeat(TableRecord&, int) override {}
-  void DrawCentre(TableRecord&) override {}
-  void DrawTableImage(TableRecord&) override {}
-  void DrawChipStack(TableRecord&, int, uint32_t) override {}
-  void FillFelt(const Rect&) override {}
-  void DrawButton(int, const std::string&, bool) override {}
-  void EraseButton(int) override {}
-  void AnimateButtonPush(int) override {}
-  void AnimateBoardDeal(TableRecord&, int, bool) override {}
-  void PlaySound(GameSound) override {}
-  int AskConfirmation(const std::string&, const std::vector<std::string>&) override { return 0; }
-  void OpenPlayerSettings(TableRecord&) override {}
-  void ShowBetPopup(const BetPopupState&) override {}
-  void CloseBetPopup() override {}
 
  private:
   DialogBench& bench_;

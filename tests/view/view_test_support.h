@@ -13,6 +13,7 @@
 #include "engine/rng.h"
 #include "engine/table_record.h"
 #include "engine/turn.h"
+#include "flow/null_table_ui.h"
 #include "flow/session.h"
 #include "view/drawing_table_ui.h"
 #include "view/table_view.h"
@@ -32,23 +33,8 @@ class WithStubDialogs : public Base {
   void CloseBetPopup() override {}
 };
 
-// Drawing that draws nothing: for setting tables up.
-class NoDrawing : public TableUi {
- public:
-  void DrawFullTable(TableRecord&, bool) override {}
-  void DrawSeat(TableRecord&, int) override {}
-  void DrawCentre(TableRecord&) override {}
-  void DrawTableImage(TableRecord&) override {}
-  void DrawChipStack(TableRecord&, int, uint32_t) override {}
-  void FillFelt(const Rect&) override {}
-  void DrawButton(int, const std::string&, bool) override {}
-  void EraseButton(int) override {}
-  void AnimateButtonPush(int) override {}
-  void AnimateBoardDeal(TableRecord&, int, bool) override {}
-};
-
 using TestUi = WithStubDialogs<DrawingTableUi>;
-using NullUi = WithStubDialogs<NoDrawing>;
+using NullUi = WithStubDialogs<NullTableUi>;  // draws nothing: for setting tables up
 
 // A table of the given size and variant: seat 0 of kind seat0Kind, the other
 // seats of the layout computers, chips bought in, nobody dealt in yet.
