@@ -23,17 +23,6 @@ const char kBenchHelp[] =
 
 namespace {
 
-SimConfig Run(uint8_t holeCards, std::vector<uint32_t> kinds, uint8_t structure, uint64_t hands,
-              uint64_t seed) {
-  SimConfig config;
-  config.holeCards = holeCards;
-  config.kinds = std::move(kinds);
-  config.structure = structure;
-  config.hands = hands;
-  config.seed = seed;
-  return config;
-}
-
 const std::vector<uint32_t> kTenSeats = {KindSmart,    KindTight,    KindLoose,   KindStupid,
                                          KindParanoid, KindBluffing, KindErratic, KindSmart,
                                          KindTight,    KindLoose};
@@ -44,14 +33,14 @@ const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose
 
 std::vector<SimConfig> BenchRuns() {
   std::vector<SimConfig> runs;
-  runs.push_back(Run(kTexasHoleCards, kTenSeats, StructureFixed, 4000, 1));
-  runs.push_back(Run(kTexasHoleCards, kTenSeats, StructureNoLimit, 4000, 2));
-  runs.push_back(Run(kOmahaHoleCards,
+  runs.push_back(MakeSimConfig(kTexasHoleCards, kTenSeats, StructureFixed, 4000, 1));
+  runs.push_back(MakeSimConfig(kTexasHoleCards, kTenSeats, StructureNoLimit, 4000, 2));
+  runs.push_back(MakeSimConfig(kOmahaHoleCards,
                      {KindSmart, KindLoose, KindBluffing, KindTight, KindErratic, KindParanoid},
                      StructurePotLimit, 2000, 3));
-  runs.push_back(Run(kOmahaHoleCards, kTenSeats, StructureSpread, 1000, 4));
+  runs.push_back(MakeSimConfig(kOmahaHoleCards, kTenSeats, StructureSpread, 1000, 4));
 
-  SimConfig ante = Run(kTexasHoleCards, kSevenKinds, StructureFixedThreeTier, 3000, 5);
+  SimConfig ante = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixedThreeTier, 3000, 5);
   ante.ante = true;
   ante.rakePercent = 10;
   ante.raiseCap = 0;
@@ -59,12 +48,12 @@ std::vector<SimConfig> BenchRuns() {
   runs.push_back(ante);
 
   SimConfig progressive =
-      Run(kTexasHoleCards, {KindLoose, KindParanoid, KindBluffing}, StructureSpreadRising, 600, 6);
+      MakeSimConfig(kTexasHoleCards, {KindLoose, KindParanoid, KindBluffing}, StructureSpreadRising, 600, 6);
   progressive.progressive = true;
   runs.push_back(progressive);
 
   SimConfig tournament =
-      Run(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic, KindTight},
+      MakeSimConfig(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic, KindTight},
           StructureSpreadWide, 20000, 6);
   tournament.tournament = true;
   tournament.rebuy = false;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/rng.h"
@@ -29,6 +30,19 @@ struct SimConfig {
   uint64_t seed = 1;
   bool rebuy = true;  // busted seats buy in again
 };
+
+// A config for the given variant, seats, structure, hand count and seed, the
+// rest at its defaults.
+inline SimConfig MakeSimConfig(uint8_t holeCards, std::vector<uint32_t> kinds, uint8_t structure,
+                               uint64_t hands, uint64_t seed) {
+  SimConfig config;
+  config.holeCards = holeCards;
+  config.kinds = std::move(kinds);
+  config.structure = structure;
+  config.hands = hands;
+  config.seed = seed;
+  return config;
+}
 
 struct SeatStats {
   uint64_t hands = 0;  // hands the seat was dealt into

@@ -12,23 +12,12 @@
 namespace qf {
 namespace {
 
-SimConfig Config(uint8_t holeCards, std::vector<uint32_t> kinds, uint8_t structure, uint64_t hands,
-                 uint64_t seed) {
-  SimConfig config;
-  config.holeCards = holeCards;
-  config.kinds = std::move(kinds);
-  config.structure = structure;
-  config.hands = hands;
-  config.seed = seed;
-  return config;
-}
-
 const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose,  KindStupid,
                                            KindParanoid, KindBluffing, KindErratic};
 
 TEST(SimSetUp, SeatsFillFromZeroWithFreshBuyIns) {
   TableRecord table;
-  SimConfig config = Config(kOmahaHoleCards, {KindLoose, KindTight, KindSmart}, 5, 1, 1);
+  SimConfig config = MakeSimConfig(kOmahaHoleCards, {KindLoose, KindTight, KindSmart}, 5, 1, 1);
   config.baseBet = 10;
   config.ante = true;
   config.rakePercent = 0;
@@ -94,10 +83,10 @@ void ExpectCountsMatchTheRecord(const SimConfig& config) {
 }
 
 TEST(Simulation, CountsAgreeWithTheRecord) {
-  SimConfig texas = Config(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
-  SimConfig omaha = Config(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
+  SimConfig texas = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
+  SimConfig omaha = MakeSimConfig(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
   omaha.rakePercent = 10;
-  SimConfig progressive = Config(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
+  SimConfig progressive = MakeSimConfig(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
   progressive.ante = true;
   progressive.progressive = true;
   progressive.raiseCap = 0;
@@ -108,7 +97,7 @@ TEST(Simulation, CountsAgreeWithTheRecord) {
 }
 
 TEST(Simulation, SameSeedSameTableOtherSeedOtherTable) {
-  SimConfig config = Config(kTexasHoleCards, kSevenKinds, StructureSpread, 200, 42);
+  SimConfig config = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureSpread, 200, 42);
   SimResult first = RunSimulation(config);
   SimResult again = RunSimulation(config);
   EXPECT_EQ(std::memcmp(&first.table, &again.table, sizeof first.table), 0);
@@ -118,7 +107,7 @@ TEST(Simulation, SameSeedSameTableOtherSeedOtherTable) {
 }
 
 TEST(Simulation, TournamentEndsWithOneSeatLeft) {
-  SimConfig config = Config(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
+  SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
   config.tournament = true;
   SimResult result = RunSimulation(config);
   ASSERT_EQ(result.stalled, "");
@@ -140,7 +129,7 @@ TEST(Simulation, TournamentEndsWithOneSeatLeft) {
 }
 
 TEST(Simulation, WithoutRebuysBustedSeatsLeave) {
-  SimConfig config = Config(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
+  SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
                             StructureNoLimit, 100000, 12);
   config.rebuy = false;
   SimResult result = RunSimulation(config);
