@@ -35,9 +35,9 @@ std::vector<SimConfig> BenchRuns() {
   std::vector<SimConfig> runs;
   runs.push_back(MakeSimConfig(kTexasHoleCards, kTenSeats, StructureFixed, 4000, 1));
   runs.push_back(MakeSimConfig(kTexasHoleCards, kTenSeats, StructureNoLimit, 4000, 2));
-  runs.push_back(MakeSimConfig(kOmahaHoleCards,
-                     {KindSmart, KindLoose, KindBluffing, KindTight, KindErratic, KindParanoid},
-                     StructurePotLimit, 2000, 3));
+  runs.push_back(MakeSimConfig(
+      kOmahaHoleCards, {KindSmart, KindLoose, KindBluffing, KindTight, KindErratic, KindParanoid},
+      StructurePotLimit, 2000, 3));
   runs.push_back(MakeSimConfig(kOmahaHoleCards, kTenSeats, StructureSpread, 1000, 4));
 
   SimConfig ante = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixedThreeTier, 3000, 5);
@@ -47,14 +47,14 @@ std::vector<SimConfig> BenchRuns() {
   ante.baseBet = 5;
   runs.push_back(ante);
 
-  SimConfig progressive =
-      MakeSimConfig(kTexasHoleCards, {KindLoose, KindParanoid, KindBluffing}, StructureSpreadRising, 600, 6);
+  SimConfig progressive = MakeSimConfig(kTexasHoleCards, {KindLoose, KindParanoid, KindBluffing},
+                                        StructureSpreadRising, 600, 6);
   progressive.progressive = true;
   runs.push_back(progressive);
 
   SimConfig tournament =
       MakeSimConfig(kTexasHoleCards, {KindSmart, KindLoose, KindStupid, KindErratic, KindTight},
-          StructureSpreadWide, 20000, 6);
+                    StructureSpreadWide, 20000, 6);
   tournament.tournament = true;
   tournament.rebuy = false;
   runs.push_back(tournament);

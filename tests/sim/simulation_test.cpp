@@ -86,7 +86,8 @@ TEST(Simulation, CountsAgreeWithTheRecord) {
   SimConfig texas = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
   SimConfig omaha = MakeSimConfig(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
   omaha.rakePercent = 10;
-  SimConfig progressive = MakeSimConfig(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
+  SimConfig progressive =
+      MakeSimConfig(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
   progressive.ante = true;
   progressive.progressive = true;
   progressive.raiseCap = 0;
@@ -107,7 +108,8 @@ TEST(Simulation, SameSeedSameTableOtherSeedOtherTable) {
 }
 
 TEST(Simulation, TournamentEndsWithOneSeatLeft) {
-  SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
+  SimConfig config =
+      MakeSimConfig(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
   config.tournament = true;
   SimResult result = RunSimulation(config);
   ASSERT_EQ(result.stalled, "");
@@ -130,7 +132,7 @@ TEST(Simulation, TournamentEndsWithOneSeatLeft) {
 
 TEST(Simulation, WithoutRebuysBustedSeatsLeave) {
   SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
-                            StructureNoLimit, 100000, 12);
+                                   StructureNoLimit, 100000, 12);
   config.rebuy = false;
   SimResult result = RunSimulation(config);
   ASSERT_EQ(result.stalled, "");
