@@ -14,6 +14,7 @@
 #include "dialogs/seat_money.h"
 #include "dialogs/seat_name.h"
 #include "dialogs/seat_preview.h"
+#include "engine/cash.h"
 
 namespace qf {
 
@@ -97,7 +98,7 @@ PlayerSettingsDialog::PlayerSettingsDialog(DialogContext& ctx, QWidget* parent)
     RefreshPlayerSettings(ShownSeat());
   });
   connect(buyIn_, &QPushButton::clicked, this, [this] {
-    BuyIn(ctx_.table.players[ShownSeat()], ctx_.table.baseBet);
+    BuyIn(ctx_.table, ShownSeat());
     RefreshPlayerSettings(ShownSeat());
   });
   connect(ok_, &QPushButton::clicked, this, &PlayerSettingsDialog::Ok);

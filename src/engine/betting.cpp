@@ -30,24 +30,34 @@ Street SeatStreet(const TableRecord& table, int seat) {
   return River;
 }
 
-// The blind now due at the table, or 0 when none is. Seats to the dealer's
-// left post in turn; a seat that has posted counts, a seat in play with
-// neither chips nor stake cannot post and is passed over.
-uint64_t BlindDue(const TableRecord& table, uint64_t bet) {
+// The blind now due at the table and the seat that owes it. Seats to the
+// dealer's left post in turn; a seat that has posted counts, a seat in play
+// with neither chips nor stake cannot post and is passed over, and a small
+// blind that rounds down to nothing counts as posted, so that the big blind
+// is still due from the next seat.
+ForcedBet BlindDue(const TableRecord& table, uint64_t bet) {
   int posted = 0;
   for (int i = 1; i <= kSeatCount; ++i) {
-    const PlayerRecord& player = table.players[(table.dealer + i) % kSeatCount];
+    const int seat = (table.dealer + i) % kSeatCount;
+    const PlayerRecord& player = table.players[seat];
     if (player.kind == KindInactive) continue;
     if (player.inPot != 0) {
       ++posted;
       continue;
     }
     if (player.chips == 0) continue;
-    if (posted == 0) return bet / 2;
-    if (posted == 1) return bet;
-    return 0;
+    if (posted == 0 && bet / 2 == 0) {
+      ++posted;
+      continue;
+    }
+    if (posted >= 2) return {};
+    return {seat, Clamp32(posted == 0 ? bet / 2 : bet)};
   }
-  return 0;
+  return {};
+}
+
+uint64_t StakeBet(const TableRecord& table) {
+  return uint64_t{StakeMultiplier(table)} * table.baseBet;
 }
 
 struct Range {
@@ -93,24 +103,53 @@ uint32_t StakeMultiplier(const TableRecord& table) {
   return table.progressiveLevel >= 1 ? table.progressiveLevel : 1;
 }
 
+ForcedBet DueForcedBet(const TableRecord& table) {
+  const uint64_t bet = StakeBet(table);
+  if (table.anteMode == 0) {
+    const ForcedBet due = BlindDue(table, bet);
+    if (due.seat < 0 || due.amount == 0 || table.players[due.seat].cardsSeen != 0) return {};
+    return due;
+  }
+  if (bet == 0) return {};
+  // Every seat in play with chips that holds neither stake nor cards owes the
+  // ante; the first from the dealer's left posts first.
+  for (int i = 1; i <= kSeatCount; ++i) {
+    const int seat = (table.dealer + i) % kSeatCount;
+    const PlayerRecord& player = table.players[seat];
+    if (player.cardsSeen == 0 && player.inPot == 0 && player.chips != 0 &&
+        player.kind != KindInactive) {
+      return {seat, Clamp32(bet)};
+    }
+  }
+  return {};
+}
+
 BetLimitsResult BetLimits(const TableRecord& table, int seat, uint32_t committed) {
   BetLimitsResult result;
   const PlayerRecord& player = table.players[seat];
   if (player.chips == 0 || player.kind == KindInactive) return result;
 
-  const uint64_t bet = uint64_t{StakeMultiplier(table)} * table.baseBet;
+  const uint64_t bet = StakeBet(table);
   if (player.inPot == 0 && player.cardsSeen == 0) {
+    uint32_t forced = 0;
+    if (table.anteMode != 0) {
+      forced = Clamp32(bet);
+    } else if (const ForcedBet due = BlindDue(table, bet); due.seat == seat) {
+      forced = due.amount;
+    }
     // A forced bet of nothing is no forced bet: it could never be posted.
-    uint64_t forced = table.anteMode != 0 ? bet : BlindDue(table, bet);
     if (forced == 0) return result;
     result.forced = true;
-    result.min = result.max = Clamp32(forced);
+    result.min = result.max = forced;
     return result;
   }
 
   if (table.raiseCap != 0 && table.raisesThisRound >= table.raiseCap) return result;
 
-  const Range limits = StructureLimits(table, seat, bet);
+  Range limits = StructureLimits(table, seat, bet);
+  // The smallest bet is always allowed, even where the pot limit or a custom
+  // table would put the largest below it.
+  limits.max = std::max(limits.max, limits.min);
   const uint64_t room = player.chips > committed ? player.chips - committed : 0;
   result.min = Clamp32(std::min(limits.min, room));
   result.max = Clamp32(std::min(limits.max, room));

@@ -14,6 +14,18 @@ struct BetLimitsResult {
   uint32_t max = 0;     // on top of committed
 };
 
+// A blind or ante owed now: the seat that posts it (-1 when none is due) and
+// its amount.
+struct ForcedBet {
+  int seat = -1;
+  uint32_t amount = 0;
+};
+
+// The forced bet due before the deal, if any: with blinds the small and then
+// the big blind from the dealer's left (a small blind of nothing counts as
+// posted), with antes every seat in play that has chips, in turn.
+ForcedBet DueForcedBet(const TableRecord& table);
+
 // The stake multiplier: progressiveLevel when it is 1 or more, else 1.
 uint32_t StakeMultiplier(const TableRecord& table);
 

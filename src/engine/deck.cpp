@@ -81,7 +81,10 @@ void AdvanceButton(TableRecord& table) {
   }
   // After ten fruitless steps the button is back where it was.
   table.dealer = static_cast<uint8_t>(dealer);
-  if (dealer < old && table.progressiveLevel != 0) ++table.progressiveLevel;
+  if (dealer < old && table.progressiveLevel != 0 &&
+      table.progressiveLevel < kMaxProgressiveLevel) {
+    ++table.progressiveLevel;
+  }
 }
 
 }  // namespace qf

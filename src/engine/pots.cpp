@@ -30,6 +30,10 @@ uint32_t ValueOnFullBoard(const TableRecord& table, int seat) {
 
 }  // namespace
 
+uint32_t RakeOn(uint32_t stake, uint8_t rakePercent) {
+  return static_cast<uint32_t>(uint64_t{stake} * std::min<uint8_t>(rakePercent, 100) / 100);
+}
+
 WinnerList FindWinners(const TableRecord& table, bool assumeFullBoard) {
   WinnerList winners;
   uint32_t best = 0;
@@ -49,12 +53,12 @@ void PayShowdown(TableRecord& table) {
   WinnerList winners = FindWinners(table, false);
   if (winners.count == 0) return;
 
-  const uint64_t rakePercent = std::min<uint8_t>(table.rakePercent, 100);
   for (PlayerRecord& player : table.players) {
     if (player.kind != KindInactive) {
-      uint32_t rake = static_cast<uint32_t>(uint64_t{player.inPot} * rakePercent / 100);
+      const uint32_t rake = RakeOn(player.inPot, table.rakePercent);
       player.inPot -= rake;
-      player.rakePaid += rake;
+      player.rakePaid = static_cast<uint32_t>(
+          std::min<uint64_t>(uint64_t{player.rakePaid} + rake, UINT32_MAX));
     } else {
       player.chips += player.inPot;
       player.inPot = 0;

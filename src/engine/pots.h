@@ -16,7 +16,10 @@ struct WinnerList {
 // assumeFullBoard each is valued as if all five board cards were dealt.
 WinnerList FindWinners(const TableRecord& table, bool assumeFullBoard);
 
-// Rake, statistics, and every pot and side pot paid into winnings; stake that
+// The rake the payout takes from a stake of a seat in play.
+uint32_t RakeOn(uint32_t stake, uint8_t rakePercent);
+
+// Rake (rakePaid stops at its largest value), statistics, and every pot and side pot paid into winnings; stake that
 // no live seat contested goes back to its seat's chips. Does nothing when no
 // seat with a stake is left (so it is safe to repeat).
 void PayShowdown(TableRecord& table);

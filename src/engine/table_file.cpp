@@ -133,6 +133,8 @@ std::string ValidateTableImage(const TableRecord& table) {
   if (table.anteMode > 1) return "ante mode out of range";
   if (table.rakePercent > 10) return "rake out of range";
   if (table.raiseCap > 10) return "raise cap out of range";
+  if (table.baseBet > kMaxBaseBet) return "base bet out of range";
+  if (table.progressiveLevel > kMaxProgressiveLevel) return "progressive level out of range";
   return DeckReason(table);
 }
 

@@ -14,6 +14,9 @@ inline constexpr int kDeckSize = 52;
 inline constexpr int kMaxCards = 9;          // hole plus board, Omaha
 inline constexpr int kNameSize = 20;         // bytes of PlayerRecord::name, NUL included
 inline constexpr uint8_t kDealerCancelled = 255;  // New Table's Cancel, reported through dealer
+inline constexpr uint32_t kMaxBaseBet = 9999;
+// Progressive stakes stop rising here, so that stakes always fit an amount.
+inline constexpr uint32_t kMaxProgressiveLevel = 65535;
 
 // Seat kinds (PlayerRecord::kind and ::tableKind), in Player Settings list order.
 enum SeatKind : uint32_t {

@@ -70,21 +70,6 @@ bool AnyoneHolds(const TableRecord& table) {
   return false;
 }
 
-// The first seat from the dealer's left that could owe a forced bet: in
-// play, with chips, no stake and no cards (see BetLimits). Every such seat
-// owes the same blind or ante, so the first answers for all; -1 when none.
-int FirstForcedBetCandidate(const TableRecord& table, int dealer) {
-  for (int i = 1; i <= kSeatCount; ++i) {
-    const int seat = SeatAfter(dealer, i);
-    const PlayerRecord& player = table.players[seat];
-    if (player.cardsSeen == 0 && player.inPot == 0 && player.chips != 0 &&
-        player.kind != KindInactive) {
-      return seat;
-    }
-  }
-  return -1;
-}
-
 }  // namespace
 
 int ActionAnchor(const TableRecord& table) {
@@ -179,15 +164,12 @@ Turn NextTurn(TableRecord& table) {
 
   // Only a seat without cards can owe a forced bet.
   if (std::min(s.minSeen, s.fewestOutSeen) == 0) {
-    const int seat = FirstForcedBetCandidate(table, dealer);
-    if (seat >= 0) {
-      const BetLimitsResult limits = BetLimits(table, seat, 0);
-      if (limits.forced) {
-        turn.code = TurnForcedBet;
-        turn.seat = seat;
-        turn.amount = limits.min;
-        return turn;
-      }
+    const ForcedBet due = DueForcedBet(table);
+    if (due.seat >= 0) {
+      turn.code = TurnForcedBet;
+      turn.seat = due.seat;
+      turn.amount = due.amount;
+      return turn;
     }
   }
 

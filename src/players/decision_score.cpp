@@ -202,7 +202,7 @@ int AggressionBonus(int score, int r, const BetLimitsResult& limits) {
   return bonus;
 }
 
-uint64_t RaiseForScore(int score, uint32_t unit) {
+uint64_t RaiseForScore(int score, uint64_t unit) {
   struct Tier {
     int score;
     uint64_t units;

@@ -32,7 +32,7 @@ int AdjustForKind(const ScoreSituation& s, int score, Rng& rng);
 int AggressionBonus(int score, int r, const BetLimitsResult& limits);
 
 // Raise for the score: the highest tier reached, in units; 0 below 75.
-uint64_t RaiseForScore(int score, uint32_t unit);
+uint64_t RaiseForScore(int score, uint64_t unit);
 
 // -1 fold, 0 check or call, or the raise cut to the maximum and lifted to the
 // minimum (the maximum wins when the limits cross).

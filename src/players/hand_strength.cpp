@@ -132,11 +132,11 @@ int FoldDelta(const TableRecord& table, int seat) {
   return self.folds * 100 / self.handsPlayed - sum / humans;
 }
 
-int CallRatio(uint32_t callAmount, uint32_t unit) {
+int CallRatio(uint32_t callAmount, uint64_t unit) {
   // A table without a stake unit (base bet 0) has no sensible ratio: any
   // call at all counts as the largest.
   if (unit == 0) return callAmount == 0 ? 1 : 10;
-  uint32_t q = callAmount / unit;
+  const uint64_t q = callAmount / unit;
   if (q >= 10) return 10;
   if (q < 1) return 1;
   return static_cast<int>(q);
@@ -162,7 +162,7 @@ HandStrength EstimateHandStrength(const TableRecord& table, int seat, uint32_t c
   s.seatedOthers = seated > 0 ? seated - 1 : 0;
   s.liveOthers = live > 0 ? live - 1 : 0;
 
-  s.unit = StakeMultiplier(table) * table.baseBet;
+  s.unit = uint64_t{StakeMultiplier(table)} * table.baseBet;
   s.callRatio = CallRatio(callAmount, s.unit);
   s.r = static_cast<int>(Random(rng, 100));
   return s;

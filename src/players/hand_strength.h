@@ -16,7 +16,7 @@ struct HandStrength {
   int seatedOthers = 0;   // seats in play, minus one
   int liveWithChips = 0;  // seats in play, not out, with chips
   int callRatio = 1;      // amount to call / unit, cut to 1..10
-  uint32_t unit = 0;      // stake multiplier * baseBet
+  uint64_t unit = 0;      // stake multiplier * baseBet
   int r = 0;              // the decision's one draw, 0..99
 };
 

@@ -23,6 +23,6 @@ int Improvement(const TableRecord& table, int seat);
 int FoldDelta(const TableRecord& table, int seat);
 
 // callAmount / unit cut to 1..10.
-int CallRatio(uint32_t callAmount, uint32_t unit);
+int CallRatio(uint32_t callAmount, uint64_t unit);
 
 }  // namespace qf

@@ -11,29 +11,23 @@
 namespace qf {
 namespace {
 
-TEST(SeatMoneyTest, BuyInThatWouldOverflowIsNotMade) {
-  PlayerRecord seat{};
+TEST(SeatMoneyTest, ABuyInIsMadeWholeOrNotAtAll) {
+  TableRecord table{};
+  table.baseBet = 9999;
+  PlayerRecord& seat = table.players[0];
   seat.chips = 100;
-  seat.balance = std::numeric_limits<int32_t>::min() + 50000;
-  BuyIn(seat, 9999);  // 99,990 more debt does not fit
-  EXPECT_EQ(seat.chips, 100u);
-  EXPECT_EQ(seat.balance, std::numeric_limits<int32_t>::min() + 50000);
+  seat.balance = std::numeric_limits<int32_t>::min() + 100000;
+  BuyIn(table, 0);  // 99,990 more debt fits
+  EXPECT_EQ(seat.chips, 100090u);
+  BuyIn(table, 0);  // another 99,990 does not
+  EXPECT_EQ(seat.chips, 100090u);
+  EXPECT_EQ(seat.balance, std::numeric_limits<int32_t>::min() + 10);
 
-  seat.balance = 0;
-  seat.chips = std::numeric_limits<uint32_t>::max() - 10;
-  BuyIn(seat, 2);
-  EXPECT_EQ(seat.chips, std::numeric_limits<uint32_t>::max() - 10);
+  seat.balance = 0;  // nor more chips than the table can hold
+  table.players[1].chips = std::numeric_limits<uint32_t>::max() - 100090 - 99989;
+  BuyIn(table, 0);
+  EXPECT_EQ(seat.chips, 100090u);
   EXPECT_EQ(seat.balance, 0);
-}
-
-TEST(SeatMoneyTest, CashInMovesWhatTheBalanceCanHold) {
-  PlayerRecord seat{};
-  seat.chips = 3'000'000'000u;
-  seat.balance = 0;
-  const int64_t worth = int64_t{seat.balance} + seat.chips;
-  CashIn(seat);
-  EXPECT_EQ(seat.balance, std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(int64_t{seat.balance} + seat.chips, worth);
 }
 
 TEST(DialogTextsTest, LargeAmountsPrintWithoutWrapping) {

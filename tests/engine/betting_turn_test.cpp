@@ -53,6 +53,9 @@ TEST(ForcedBets, BlindsAndAntesByDealerLevelAndStack) {
       {"a blind of its last chip still counts",
        TableSetup().Seat(0, 100).Seat(1, 1).Seat(2, 100).Seat(3, 100),
        {{1, 1}, {2, 2}}},
+      {"base bet 1: a small blind of nothing counts as posted",
+       TableSetup().Seat(0, 100).Seat(1, 100).Seat(2, 100).BaseBet(1),
+       {{2, 1}}},
       {"no stake, no ante", TableSetup().Seat(0, 100).Seat(1, 100).BaseBet(0).Antes(), {}},
       {"no stake, no blinds", TableSetup().Seat(0, 100).Seat(1, 100).BaseBet(0), {}},
       {"amounts beyond 16 bits",
@@ -141,6 +144,12 @@ TEST(BetLimits, StakesScaleWithTheLevelAndMaximaAreCutToTheChipsLeft) {
   table.players[0].chips = 100;
   table.players[0].kind = KindInactive;
   EXPECT_EQ(BetLimits(table, 0, 0).max, 0u);
+  // A pot smaller than the smallest bet does not close the betting.
+  table.players[0].kind = KindSmart;
+  table.players[0].inPot = 0;
+  table.players[1].inPot = 1;
+  const BetLimitsResult small = BetLimits(table, 0, 1);
+  EXPECT_EQ(std::pair(small.min, small.max), std::pair(5u, 5u));
 }
 
 TEST(Betting, RaiseCapCountsTheOpeningBetAndLabelsBetThenRaise) {

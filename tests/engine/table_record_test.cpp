@@ -33,10 +33,12 @@ TEST(TableDefaults, EverySeatInactiveWithABuyInOnCreditAndNothingLeftOver) {
     EXPECT_EQ(player.chips, 200u);
     EXPECT_EQ(player.balance, -200);
   }
-  // Texas, fixed limit with base bet 2, 4% rake, four raises, rising stakes.
+  // Texas, fixed limit with base bet 2, 4% rake, four raises, rising stakes;
+  // custom betting 2 to 2 before the flop.
   EXPECT_EQ((std::vector<uint32_t>{table.holeCards, table.betStructure, table.baseBet,
-                                   table.rakePercent, table.raiseCap, table.progressiveLevel}),
-            (std::vector<uint32_t>{2, 0, 2, 4, 4, 1}));
+                                   table.rakePercent, table.raiseCap, table.progressiveLevel,
+                                   table.customMin[0], table.customMax[0]}),
+            (std::vector<uint32_t>{2, 0, 2, 4, 4, 1, 2, 2}));
   EXPECT_EQ(ValidateTableImage(table), "");
   // Every byte not set is cleared, whatever the record held before.
   TableRecord fromZero{};
@@ -161,6 +163,15 @@ TEST_F(TableFile, BadFilesAreMovedAsideUnderNamesOfTheirOwnAndNotLoaded) {
       {"duplicate card", [](TableRecord& t) { t.deck[10] = t.deck[11]; }},
       {"card 53", [](TableRecord& t) { t.deck[0] = 53; }},
       {"empty deck while cards are held", [](TableRecord& t) { std::memset(t.deck, 0, 52); }},
+      {"empty deck while a folded seat holds cards",
+       [](TableRecord& t) {
+         std::memset(t.deck, 0, 52);
+         for (PlayerRecord& player : t.players) player.cardsSeen = 0, player.status = StatusOut;
+         t.players[3].cardsSeen = 2;
+         t.players[3].status = StatusFolded;
+       }},
+      {"base bet 10000", [](TableRecord& t) { t.baseBet = 10000; }},
+      {"progressive level past its top", [](TableRecord& t) { t.progressiveLevel = 65536; }},
       {"empty deck with a seat in the hand",
        [](TableRecord& t) {
          std::memset(t.deck, 0, 52);
