@@ -148,7 +148,6 @@ void MainWindow::Start() {
   {
     HandlerScope busy(handlerDepth_);
     startStatus_ = LoadOrResetTable(config_.dataFile, table_, rng_, ui_);
-    InitSeatRects(table_, session_);
   }
   ReportStartupPhase("table loaded");
   // The window is on screen from its creation, so the first run's New Table
@@ -387,7 +386,7 @@ void MainWindow::NewTableCommand() {
   if (handlerDepth_ > 0) return;
   HandlerScope busy(handlerDepth_);
   DismissPopupIfOpen();
-  if (StartNewTable(table_, ui_, true)) {
+  if (AskForNewTable(table_, session_, ui_)) {
     NewHand(table_, rng_);
     RepaintAll(table_, session_, ui_, false);
     Present();

@@ -1,5 +1,6 @@
 #include "flow/bet_popup.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/betting.h"
@@ -19,24 +20,24 @@ void AddRow(BetPopupState& popup, uint32_t amount, const char* prefix) {
 
 }  // namespace
 
-void BuildBetPopupRows(BetPopupState& popup, uint32_t baseBet, int seat, uint32_t callAmount,
-                       uint32_t maximum) {
+void BuildBetPopupRows(BetPopupState& popup, const BetLimitsResult& limits, int seat,
+                       uint32_t callAmount) {
   const char* prefix = callAmount == 0 ? "Bet: $" : "Raise: $";
   popup.seat = seat;
   popup.callAmount = callAmount;
   popup.rowCount = 0;
   // Held in 64 bits so that doubling a large amount cannot wrap to a small one.
-  uint64_t value = baseBet;
+  uint64_t value = std::max<uint32_t>(limits.min, 1);
   for (int attempt = 0; attempt < kSteppedAttempts; ++attempt) {
-    if (value < maximum) AddRow(popup, static_cast<uint32_t>(value), prefix);
-    value = value <= 1 ? value + 1 : value * 2;
+    if (value < limits.max) AddRow(popup, static_cast<uint32_t>(value), prefix);
+    value *= 2;
   }
-  AddRow(popup, maximum, prefix);
+  AddRow(popup, limits.max, prefix);
 }
 
-void OpenBetPopup(TableRecord& table, SessionState& session, TableUi& ui, int seat,
-                  uint32_t callAmount, uint32_t maximum) {
-  BuildBetPopupRows(session.betPopup, table.baseBet, seat, callAmount, maximum);
+void OpenBetPopup(SessionState& session, TableUi& ui, int seat, uint32_t callAmount,
+                  const BetLimitsResult& limits) {
+  BuildBetPopupRows(session.betPopup, limits, seat, callAmount);
   session.betPopup.open = true;
   ui.ShowBetPopup(session.betPopup);
 }

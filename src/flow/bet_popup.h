@@ -4,22 +4,22 @@
 
 #include <cstdint>
 
-#include "engine/rng.h"
+#include "engine/betting.h"
 #include "engine/table_record.h"
 #include "flow/session.h"
 #include "flow/table_ui.h"
 
 namespace qf {
 
-// Fills popup with the rows for a seat: baseBet doubling (up to nine rows
-// below the maximum), then the maximum; "Bet: $%d" with nothing to call,
-// "Raise: $%d" otherwise.
-void BuildBetPopupRows(BetPopupState& popup, uint32_t baseBet, int seat, uint32_t callAmount,
-                       uint32_t maximum);
+// Fills popup with the rows for a seat: from the smallest amount the limits
+// allow (at least 1) doubling, up to nine rows below the maximum, then the
+// maximum; "Bet: $%d" with nothing to call, "Raise: $%d" otherwise.
+void BuildBetPopupRows(BetPopupState& popup, const BetLimitsResult& limits, int seat,
+                       uint32_t callAmount);
 
 // Builds the rows, marks the popup open and asks the UI to show it.
-void OpenBetPopup(TableRecord& table, SessionState& session, TableUi& ui, int seat,
-                  uint32_t callAmount, uint32_t maximum);
+void OpenBetPopup(SessionState& session, TableUi& ui, int seat, uint32_t callAmount,
+                  const BetLimitsResult& limits);
 
 // Carries out row (0 <= row < rowCount): closes the popup and applies the
 // action. A row outside that range does nothing and the popup stays open.

@@ -1,5 +1,6 @@
 #include "flow/button_bar.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,12 +14,13 @@ namespace {
 
 using Labels = std::array<std::string, 3>;
 
-// Stepping past either end of the limits lands on the other end. The
-// comparisons are signed, as the amounts were when this rule was made.
+// Stepping past either end of the limits lands on the other end. Whenever
+// the limits allow a bet or raise, the smallest one offered is 1 (a raise of
+// 0 would be a call), so a pending raise of 0 stays 0 only when they do not.
 uint32_t WrapIntoLimits(uint32_t pending, uint32_t minimum, uint32_t maximum) {
-  const auto value = static_cast<int32_t>(pending);
-  if (value > static_cast<int32_t>(maximum)) return minimum;
-  if (value < static_cast<int32_t>(minimum)) return maximum;
+  if (maximum != 0) minimum = std::max<uint32_t>(minimum, 1);
+  if (pending > maximum) return minimum;
+  if (pending < minimum) return maximum;
   return pending;
 }
 
@@ -109,8 +111,7 @@ void BuildButtonBar(TableRecord& table, SessionState& session, TableUi& ui,
 
   switch (turn.code) {
     case TurnNoTable:
-      WriteDefaultLineUp(table);
-      StartNewTable(table, ui, true);
+      AskForNewTable(table, session, ui);
       EmptyLabels(labels);
       ApplyComputerSeatRule(table, turn.seat, labels);
       break;

@@ -61,11 +61,17 @@ void BeginHand(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui)
 void TickGame(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui) {
   const Turn turn = NextTurn(table);
   switch (turn.code) {
-    case TurnNoTable:
+    case TurnNoTable: {
       session.handSettled = false;
-      StartNewTable(table, ui, true);
+      const bool setUp = AskForNewTable(table, session, ui);
       BeginHand(table, session, rng, ui);  // whatever the dialog returned
+      if (!setUp) {
+        // Asked once a tick: the button bar would otherwise ask again at once.
+        ClearButtonBar(session, ui);
+        return;
+      }
       break;
+    }
     case TurnNewHand:
       BeginHand(table, session, rng, ui);
       break;

@@ -25,6 +25,11 @@ void DealStep(TableRecord& table, SessionState& session, TableUi& ui);
 // cancelled, in which case every byte of the record is as before.
 bool StartNewTable(TableRecord& table, TableUi& ui, bool showDialog);
 
+// The New Table dialog from a command, a finished tournament or a table that
+// cannot play: offers the standard line-up when no seat is set up to play,
+// and once a table is set up, the request for one is met.
+bool AskForNewTable(TableRecord& table, SessionState& session, TableUi& ui);
+
 // Writes the standard line-up for the table's smallTable into every seat's tableKind.
 void WriteDefaultLineUp(TableRecord& table);
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/cash.h"
 #include "engine/deck.h"
 #include "engine/pots.h"
 
@@ -16,27 +17,26 @@ std::string SeatName(const PlayerRecord& player) {
   return std::string(player.name, strnlen(player.name, kNameSize));
 }
 
-// A fresh buy-in on credit: profit (balance + chips) is unchanged.
-void BuyIn(TableRecord& table, PlayerRecord& player) {
-  const uint32_t buyIn = 100 * table.baseBet;
-  player.chips += buyIn;
-  player.balance = static_cast<int32_t>(int64_t{player.balance} - buyIn);
+// A fresh buy-in on credit: profit (balance + chips) is unchanged. Less, or
+// nothing, when the table's chips or the seat's credit would overflow; returns
+// whether any chips were bought.
+bool BuyIn(TableRecord& table, int seat) {
+  return BuyChips(table, seat, BuyInAmount(table)) != 0;
 }
 
 // Returns false when the user asked for a new table (the seat loop stops).
-bool ResolveBustedHuman(TableRecord& table, SessionState& session, TableUi& ui,
-                        PlayerRecord& player) {
+bool ResolveBustedHuman(TableRecord& table, SessionState& session, TableUi& ui, int seat) {
   const int answer = ui.AskConfirmation("You have no cash! What do you want to do?",
                                         {"Get Cash", "New Table", "Watch"});
   switch (answer) {
     case 1:
-      BuyIn(table, player);
+      BuyIn(table, seat);
       break;
     case 2:
       session.newTableRequested = true;
       return false;
     case 3:
-      player.kind = KindInactive;
+      table.players[seat].kind = KindInactive;
       break;
     default:  // closed without an answer: asked again after the next hand
       break;
@@ -44,7 +44,8 @@ bool ResolveBustedHuman(TableRecord& table, SessionState& session, TableUi& ui,
   return true;
 }
 
-void ResolveBustedComputer(TableRecord& table, TableUi& ui, PlayerRecord& player) {
+void ResolveBustedComputer(TableRecord& table, TableUi& ui, int seat) {
+  PlayerRecord& player = table.players[seat];
   if (table.bustedStay == 0) {
     player.kind = KindInactive;
     return;
@@ -54,8 +55,8 @@ void ResolveBustedComputer(TableRecord& table, TableUi& ui, PlayerRecord& player
           " is out of cash. Can the player get cash (and keep playing), or would you like to "
           "dismiss from the table?",
       {"Get Cash", "Dismiss from Table"});
-  if (answer == 1) BuyIn(table, player);
-  if (answer == 2) player.kind = KindInactive;
+  // A seat that can get no more cash has to leave the table.
+  if ((answer == 1 && !BuyIn(table, seat)) || answer == 2) player.kind = KindInactive;
 }
 
 void CongratulateWinner(TableRecord& table, SessionState& session, TableUi& ui) {
@@ -81,12 +82,13 @@ void CongratulateWinner(TableRecord& table, SessionState& session, TableUi& ui) 
 void ResolveBusts(TableRecord& table, SessionState& session, TableUi& ui) {
   EndHand(table);
   AdvanceButton(table);
-  for (PlayerRecord& player : table.players) {
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const PlayerRecord& player = table.players[seat];
     if (player.kind == KindInactive || player.chips != 0) continue;
     if (IsHumanKind(player.kind)) {
-      if (!ResolveBustedHuman(table, session, ui, player)) break;
+      if (!ResolveBustedHuman(table, session, ui, seat)) break;
     } else {
-      ResolveBustedComputer(table, ui, player);
+      ResolveBustedComputer(table, ui, seat);
     }
   }
   if (session.newTableRequested) return;

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "engine/cash.h"
 #include "flow/driver.h"
 
 namespace qf {
@@ -15,6 +16,13 @@ constexpr SeatKind kSixSeatLineUp[kSeatCount] = {
 
 bool NamesInactiveSeat(const TableRecord& table, int seat) {
   return seat < 0 || seat >= kSeatCount || table.players[seat].kind == KindInactive;
+}
+
+bool AnySeatSetUp(const TableRecord& table) {
+  for (const PlayerRecord& player : table.players) {
+    if (player.tableKind != KindInactive) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -46,7 +54,9 @@ bool StartNewTable(TableRecord& table, TableUi& ui, bool showDialog) {
   table.cardsDealt = 0;
   if (table.progressiveLevel != 0) table.progressiveLevel = 1;
 
-  const uint32_t buyIn = 100 * table.baseBet;
+  // Tables are played with a base bet of at least 1 (one of 0, left by an
+  // older file, would hand out no chips at all).
+  if (table.baseBet == 0) table.baseBet = 1;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     PlayerRecord& player = table.players[seat];
     // The button lands on the first seat in play.
@@ -54,15 +64,24 @@ bool StartNewTable(TableRecord& table, TableUi& ui, bool showDialog) {
       table.dealer = static_cast<uint8_t>(seat);
     }
     player.tableKind = player.kind;
-    // The chips the seat had are taken back and a fresh buy-in is charged.
-    const int64_t balance =
-        int64_t{player.balance} + player.winnings + player.chips + player.inPot - int64_t{buyIn};
-    player.balance = static_cast<int32_t>(balance);
+    // The chips the seat had are taken back (whatever its balance cannot hold
+    // stays in front of it)...
+    player.chips += player.winnings + player.inPot;
     player.winnings = 0;
     player.inPot = 0;
-    player.chips = buyIn;
+    CashIn(player);
   }
+  // ... and a fresh buy-in is charged, as far as the table and the balances hold it.
+  const uint32_t buyIn = BuyInAmount(table);
+  for (int seat = 0; seat < kSeatCount; ++seat) BuyChips(table, seat, buyIn);
   if (table.dealer >= kSeatCount) table.dealer = 0;
+  return true;
+}
+
+bool AskForNewTable(TableRecord& table, SessionState& session, TableUi& ui) {
+  if (!AnySeatSetUp(table)) WriteDefaultLineUp(table);
+  if (!StartNewTable(table, ui, true)) return false;
+  session.newTableRequested = false;
   return true;
 }
 

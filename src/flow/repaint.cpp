@@ -14,8 +14,11 @@ void RepaintAll(TableRecord& table, SessionState& session, TableUi& ui, bool wit
 }
 
 void PaintTable(TableRecord& table, SessionState& session, TableUi& ui) {
+  // The buttons come back as they were, the key focus included.
+  const int focus = session.focusedButton;
   ClearButtonBar(session, ui);
   ui.DrawFullTable(table, false);
+  session.focusedButton = focus;
   BuildButtonBar(table, session, ui, session.pendingRaise);
 }
 

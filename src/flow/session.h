@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "flow/table_geometry.h"
+#include "engine/table_record.h"
 
 namespace qf {
 
@@ -36,9 +36,6 @@ struct SessionState {
   int lastTapX = 0;
   int lastTapY = 0;
 
-  // Seat rectangles as laid out at start-up; seat taps are tested against them.
-  std::array<Rect, 10> seatRects{};
-
   int settingsSeat = 0;     // the seat Player Settings shows
   bool showNames = false;   // "Name" toggle
   bool showAmounts = false; // "$" toggle
@@ -46,8 +43,5 @@ struct SessionState {
 
   BetPopupState betPopup;
 };
-
-// seatRects := the seat rectangles of the table's current layout.
-void InitSeatRects(const TableRecord& table, SessionState& session);
 
 }  // namespace qf

@@ -52,10 +52,9 @@ void PressStart(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui
   ui.DrawFullTable(table, false);
   ui.DrawTableImage(table);
   BuildButtonBar(table, session, ui, session.pendingRaise);
-  if (session.newTableRequested && StartNewTable(table, ui, true)) {
+  if (session.newTableRequested && AskForNewTable(table, session, ui)) {
     NewHand(table, rng);
     ui.DrawFullTable(table, false);
-    session.newTableRequested = false;
   }
 }
 
@@ -99,7 +98,7 @@ void PressMiddleButton(TableRecord& table, SessionState& session, TableUi& ui) {
     ui.DrawFullTable(table, false);
     BuildButtonBar(table, session, ui, session.pendingRaise);
   } else {
-    OpenBetPopup(table, session, ui, turn.seat, turn.amount, limits.max);
+    OpenBetPopup(session, ui, turn.seat, turn.amount, limits);
   }
 }
 
@@ -137,8 +136,9 @@ void OnTableInput(TableRecord& table, SessionState& session, Rng& rng, TableUi& 
   if (Triggered(session, ui, 2, key)) PressMiddleButton(table, session, ui);
   if (Triggered(session, ui, 3, key)) PressFoldButton(table, session, ui, turn.seat);
 
+  // Seats are found in the layout in force, which a new table may have changed.
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (session.seatRects[seat].Contains(session.lastTapX, session.lastTapY)) {
+    if (SeatRectOf(table.smallTable, kTableRect, seat).Contains(session.lastTapX, session.lastTapY)) {
       session.settingsSeat = seat;
       ui.OpenPlayerSettings(table);
       // The dialog may have changed names, kinds or chips: show them.

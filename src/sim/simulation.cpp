@@ -6,6 +6,7 @@
 
 #include "engine/deck.h"
 #include "engine/evaluate.h"
+#include "engine/pots.h"
 #include "engine/rng.h"
 #include "engine/table_defaults.h"
 #include "engine/turn.h"
@@ -108,15 +109,11 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
   Rng rng(config.seed);
   SetUpSimTable(config, table, rng);
   SessionState session;
-  InitSeatRects(table, session);
   HeadlessUi ui(HeadlessPolicy{config.rebuy && !config.tournament});
 
   std::array<int64_t, kSeatCount> profit{};
-  std::array<uint32_t, kSeatCount> rakePaid{};
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    profit[seat] = Profit(table.players[seat]);
-    rakePaid[seat] = table.players[seat].rakePaid;
-  }
+  for (int seat = 0; seat < kSeatCount; ++seat) profit[seat] = Profit(table.players[seat]);
+  std::array<uint32_t, kSeatCount> stakes{};  // as they stood before the tick
 
   // The evaluator builds its tables on first use; keep that out of the clocks.
   const uint8_t warmUp[2] = {1, 2};
@@ -129,6 +126,7 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
   ActionTally tally;
   while (result.hands < config.hands) {
     tally.Before(table);
+    for (int seat = 0; seat < kSeatCount; ++seat) stakes[seat] = table.players[seat].inPot;
     TickGame(table, session, rng, ui);
     tally.After(table, result.seats);
     ++result.ticks;
@@ -140,7 +138,9 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
       continue;
     }
 
-    // The hand is settled and waits for "Start": note who played and won.
+    // The hand is settled and waits for "Start": note who played and won,
+    // and the rake the payout on this tick took from each stake (counted
+    // here, since the table's own tally stops at its largest value).
     std::array<bool, kSeatCount> played{};
     for (int seat = 0; seat < kSeatCount; ++seat) {
       const PlayerRecord& player = table.players[seat];
@@ -149,6 +149,7 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
       SeatStats& stats = result.seats[seat];
       ++stats.hands;
       if (player.isWinner != 0) ++stats.won;
+      if (player.inPot == 0) stats.rake += RakeOn(stakes[seat], table.rakePercent);
     }
     OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
     ++result.hands;
@@ -157,8 +158,6 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
       const PlayerRecord& player = table.players[seat];
       const int64_t now = Profit(player);
       SeatStats& stats = result.seats[seat];
-      stats.rake += player.rakePaid - rakePaid[seat];
-      rakePaid[seat] = player.rakePaid;
       if (played[seat]) {
         stats.net += now - profit[seat];
         stats.perHand.Add(static_cast<double>(now - profit[seat]));

@@ -122,7 +122,6 @@ int RunStepCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
 
   SessionState session;
-  InitSeatRects(table, session);
   Rng rng(options->seed);
   HeadlessUi ui;
   for (uint64_t tick = 1; tick <= options->ticks; ++tick) {

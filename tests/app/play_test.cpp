@@ -251,7 +251,7 @@ TEST(Play, InputDuringAComputersTurnIsIgnored) {
   const QByteArray before = RecordBytes(game.Table());
   for (int button = 1; button <= 3; ++button) game.TapButton(button);
   for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Return}) game.Key(key);
-  const Rect seat1 = game.Session().seatRects[1];
+  const Rect seat1 = SeatRectOf(game.Table().smallTable, kTableRect, 1);
   game.Tap(seat1.left + 10, seat1.top + 10);
   EXPECT_EQ(RecordBytes(game.Table()), before);
   EXPECT_TRUE(game.dialogs.empty());
@@ -266,7 +266,7 @@ TEST(Play, ATapOnASeatOpensItsPlayerSettingsOnThePlayersTurn) {
     const Turn turn = game.Next();
     return turn.code == TurnAct && turn.seat == 0 && !game.Label(1).empty();
   }));
-  const Rect seat2 = game.Session().seatRects[2];
+  const Rect seat2 = SeatRectOf(game.Table().smallTable, kTableRect, 2);
   game.Tap(seat2.left + 10, seat2.top + 10);
   ASSERT_EQ(game.dialogs.size(), 1u);
   EXPECT_EQ(game.dialogs[0], "qf::PlayerSettingsDialog");

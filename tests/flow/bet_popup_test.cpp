@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/button_bar.h"
+#include "flow/repaint.h"
 #include "flow/table_input.h"
 #include "flow_test_support.h"
 
@@ -22,26 +23,27 @@ Amounts RowAmounts(const BetPopupState& popup) {
   return {popup.amounts.begin(), popup.amounts.begin() + popup.rowCount};
 }
 
-TEST(BetPopupRowsTest, DoublingFromTheBaseBetThenTheMaximum) {
+TEST(BetPopupRowsTest, FromTheMinimumDoublingThenTheMaximum) {
   struct Case {
-    uint32_t baseBet, toCall, maximum;
+    uint32_t minimum, toCall, maximum;
     Amounts rows;
   };
   const Case cases[] = {
       {2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
       // Nine attempts at most: a large maximum cuts the doubling short.
       {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},
-      {0, 0, 10, {0, 1, 2, 4, 8, 10}},  // from 0 and 1 the steps are by one
+      {0, 0, 10, {1, 2, 4, 8, 10}},  // a raise of 0 would be a call
       {5, 15, 40, {5, 10, 20, 40}},
-      {10, 0, 10, {10}},  // a maximum at or below the base bet gives one row
-      {10, 4, 6, {6}},
+      {6, 0, 194, {6, 12, 24, 48, 96, 192, 194}},  // never below the table's minimum
+      {10, 0, 10, {10}},
+      {6, 4, 6, {6}},
       // Doubling a large amount never wraps to a small one.
       {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.baseBet << " " << c.toCall << " " << c.maximum);
+    SCOPED_TRACE(::testing::Message() << c.minimum << " " << c.toCall << " " << c.maximum);
     BetPopupState popup;
-    BuildBetPopupRows(popup, c.baseBet, 3, c.toCall, c.maximum);
+    BuildBetPopupRows(popup, BetLimitsResult{false, c.minimum, c.maximum}, 3, c.toCall);
     EXPECT_EQ(RowAmounts(popup), c.rows);
     EXPECT_EQ(popup.seat, 3);
     EXPECT_EQ(popup.callAmount, c.toCall);
@@ -53,10 +55,12 @@ TEST(BetPopupRowsTest, DoublingFromTheBaseBetThenTheMaximum) {
 
 class BetPopupTest : public ::testing::Test {
  protected:
-  // No limit, base bet 2; seat 0 first to act on the flop with 2000 chips.
+  // No limit, base bet 2 at stakes times 3; seat 0 first to act on the flop
+  // with 2000 chips less its big blind of 6.
   BetPopupTest() {
     table = MakeTable({KindHuman, KindSmart, KindTight}, 2, StructureNoLimit);
     table.dealer = 2;
+    table.progressiveLevel = 3;
     for (PlayerRecord& p : table.players) p.chips = 2000;
     EXPECT_TRUE(CallAlongUntil(table, session, ui, rng, SeatZeroActsWith(5)));
     BuildButtonBar(table, session, ui, session.pendingRaise);
@@ -74,7 +78,7 @@ TEST_F(BetPopupTest, EveryRowCommitsItsOwnAmountAndNothingElseCommits) {
   Open();
   ASSERT_TRUE(session.betPopup.open);
   const Amounts amounts = RowAmounts(session.betPopup);
-  ASSERT_EQ(amounts, (Amounts{2, 4, 8, 16, 32, 64, 128, 256, 512, 1998}));
+  ASSERT_EQ(amounts, (Amounts{6, 12, 24, 48, 96, 192, 384, 768, 1536, 1994}));
   const TableRecord atOpen = table;
   const SessionState sessionAtOpen = session;
   for (int row = 0; row < static_cast<int>(amounts.size()); ++row) {
@@ -115,6 +119,9 @@ TEST_F(BetPopupTest, LeftAndRightDismissAndMoveTheFocusToAShownButton) {
     EXPECT_FALSE(session.betPopup.open);
     EXPECT_EQ(session.focusedButton, focusAfter);
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"ClosePopup"})) << "no button is redrawn";
+    // The table repainted once the popup is gone keeps that focus.
+    PaintTable(table, session, ui);
+    EXPECT_EQ(session.focusedButton, focusAfter);
   }
 }
 

@@ -78,6 +78,17 @@ TEST_F(ButtonBarTest, PendingRaiseWrapsIntoTheLimits) {
   }
   Build(std::nullopt);  // no pending raise given: the kept one is left alone
   EXPECT_EQ(session.pendingRaise, 120u);
+  table.players[0].chips = 3'000'000'000u;  // limits past the signed range
+  Build(2'500'000'000u);
+  EXPECT_EQ(session.pendingRaise, 2'500'000'000u);
+
+  // A custom street whose minimum is 0 still offers a bet.
+  table.betStructure = StructureCustom;
+  table.customMin[1] = 0;
+  table.customMax[1] = 8;
+  Build(0u);
+  EXPECT_EQ(session.pendingRaise, 8u);
+  EXPECT_EQ(session.buttonLabel, (Labels{"Check", "Bet", "Fold"}));
 
   // Once the raise cap is reached the limits are 0: a pending raise of 0 stays 0.
   table.raiseCap = table.raisesThisRound = 1;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/pots.h"
 #include "flow/driver.h"
 #include "flow/table_input.h"
 #include "flow_test_support.h"
@@ -86,6 +87,20 @@ TEST(ResolveBustsTest, AnswersToTheQuestions) {
     }
     EXPECT_EQ(PeekTurn(table).code, TurnNewHand);
   }
+}
+
+TEST(ResolveBustsTest, BuyInsAreCutToWhatTheTableCanHold) {
+  TableRecord table = MakeTable({KindHuman, KindSmart, KindTight, KindLoose}, 5);
+  for (PlayerRecord& player : table.players) player.chips = 0;
+  table.players[3].chips = UINT32_MAX - 300;
+  SessionState session;
+  RecordingUi ui;
+  ui.answers = {1, 1, 1};  // "Get Cash" every time
+  ResolveBusts(table, session, ui);
+  EXPECT_EQ(table.players[0].chips, 300u) << "the last chips that fit";
+  EXPECT_EQ(table.players[1].kind, KindInactive) << "no cash to be had: the seat leaves";
+  EXPECT_EQ(table.players[2].kind, KindInactive);
+  EXPECT_EQ(ChipsOnTable(table), UINT32_MAX);
 }
 
 TEST(ResolveBustsTest, NewTableRequestStaysWhenTheDialogIsCancelled) {

@@ -83,6 +83,27 @@ TEST(StartNewTableTest, CancelRestoresEveryByteAndGoBuysEverySeatInAfresh) {
   EXPECT_EQ(table.progressiveLevel, 0u);
 }
 
+TEST(StartNewTableTest, ATableWithoutChipsAsksOnceATickAndKeepsItsSeats) {
+  // As stored with a base bet of 0: seats in play, none with chips.
+  TableRecord table = MakeTable({KindHuman, KindSmart, KindTight}, 0);
+  SessionState session;
+  session.newTableRequested = true;  // left by a cancelled bust question
+  Rng rng(2);
+  RecordingUi ui;
+  ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
+  TickGame(table, session, rng, ui);
+  EXPECT_EQ(ui.newTableDialogs, 1);
+  EXPECT_EQ(table.players[1].tableKind, KindSmart) << "the seats are not replaced";
+  EXPECT_EQ(table.players[3].tableKind, KindInactive);
+  ui.newTableEdit = nullptr;
+  TickGame(table, session, rng, ui);
+  EXPECT_EQ(ui.newTableDialogs, 2);
+  EXPECT_EQ(table.baseBet, 1u);
+  EXPECT_EQ(table.players[2].chips, 100u);
+  EXPECT_FALSE(session.newTableRequested) << "any table set up meets the request";
+  EXPECT_EQ(PeekTurn(table).code, TurnForcedBet);
+}
+
 TEST(StartNewTableTest, EmptyTableOffersTheDefaultLineUpUntilATableIsSetUp) {
   for (uint8_t small : {0, 1}) {
     SCOPED_TRACE(small);
@@ -111,14 +132,14 @@ TEST(StartNewTableTest, EmptyTableOffersTheDefaultLineUpUntilATableIsSetUp) {
     }
     EXPECT_TRUE(session.buttonLabel[0].empty());
 
-    // A tick asks again (and the button bar once more when cancelled again).
+    // A tick asks again, once.
     TickGame(table, session, rng, ui);
-    EXPECT_EQ(ui.newTableDialogs, 3);
+    EXPECT_EQ(ui.newTableDialogs, 2);
     EXPECT_EQ(table.players[0].kind, KindInactive);
     // Accepted: the line-up is in play and the hand begins.
     ui.newTableEdit = nullptr;
     TickGame(table, session, rng, ui);
-    EXPECT_EQ(ui.newTableDialogs, 4);
+    EXPECT_EQ(ui.newTableDialogs, 3);
     EXPECT_EQ(kinds(table), lineUp);
     EXPECT_EQ(PeekTurn(table).code, TurnForcedBet);
   }

@@ -29,7 +29,6 @@ class TableInputTest : public ::testing::Test {
   void SetUpTable(uint8_t structure) {
     table = MakeTable({KindHuman, KindSmart, KindTight}, 2, structure);
     session = SessionState{};
-    InitSeatRects(table, session);
     ASSERT_TRUE(CallAlongUntil(table, session, ui, rng, SeatZeroActsWith(2)));
     BuildButtonBar(table, session, ui, session.pendingRaise);  // as the tick does
     ui.Clear();
@@ -122,6 +121,10 @@ TEST_F(TableInputTest, SeatTapsOpenPlayerSettingsWhenAHumanMayAct) {
   // The table and its buttons are repainted after the dialog.
   EXPECT_TRUE(ui.Has("FullTable"));
   EXPECT_TRUE(ui.Has("Button 1 Call 2 lit"));
+  // A new table may switch the layout: taps follow the layout in force.
+  table.smallTable = 0;
+  Input(Tap(150, 30));  // seat 2 of ten, seat 1 of six
+  EXPECT_EQ(session.settingsSeat, 2);
 }
 
 TEST_F(TableInputTest, InputIsIgnoredWhileAComputerActsOrOwesABlind) {
