@@ -173,7 +173,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     tickTimer_.stop();
     DismissPopupIfOpen();
-    if (!session_.visitorMode) SaveTableFile(config_.dataFile, table_);
+    SaveUnlessVisitor();
     if (help_) help_->close();
   }
   event->accept();
@@ -211,8 +211,16 @@ void MainWindow::RunTick() {
     tablePaintPending_ = false;
     PaintTable(table_, session_, ui_);
   }
+  const bool wasSettled = session_.handSettled;
   TickGame(table_, session_, rng_, ui_);
+  // A settled hand is kept at once, so that a crash loses at most the hand
+  // being played (the table is saved at exit as well).
+  if (session_.handSettled && !wasSettled) SaveUnlessVisitor();
   Present();
+}
+
+void MainWindow::SaveUnlessVisitor() {
+  if (!session_.visitorMode) SaveTableFile(config_.dataFile, table_);
 }
 
 void MainWindow::Present() {

@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void RequestTablePaint();
   void RunPendingTablePaint();
   bool CanRunGame() const;
+  void SaveUnlessVisitor();
 
   template <typename Dialog>
   void RunSettingsDialog();

@@ -71,6 +71,12 @@ TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
   EXPECT_FALSE(game.Label(1).empty());
   EXPECT_EQ(game.Label(3), "Fold");
   EXPECT_EQ(RecordBytes(game.Table()), atExit);  // waiting for the player changes nothing
+
+  // A settled hand is saved at once, exit or not: the player folds and the
+  // computers play the hand out.
+  game.Key(Qt::Key_3);
+  ASSERT_TRUE(game.TickUntil([&] { return game.Session().handSettled; }));
+  EXPECT_EQ(FileBytes(game.dataFile), RecordBytes(game.Table()));
 }
 
 TEST(SavedTable, AVisitorTableIsNotSaved) {
@@ -92,6 +98,9 @@ TEST(SavedTable, AVisitorTableIsNotSaved) {
   game.Trigger("actionNewTable");
   EXPECT_TRUE(game.Session().visitorMode);
   game.TickToPlayer();
+  game.Key(Qt::Key_3);
+  ASSERT_TRUE(game.TickUntil([&] { return game.Session().handSettled; }));
+  EXPECT_EQ(FileBytes(game.dataFile), before) << "not even a settled hand is saved";
   game.Close();
   EXPECT_EQ(FileBytes(game.dataFile), before);
 
