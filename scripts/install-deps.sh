@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build make libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev xvfb xauth)
+          qt6-base-dev qt6-multimedia-dev qt6-charts-dev libtomlplusplus-dev
+          nlohmann-json3-dev xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

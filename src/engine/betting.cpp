@@ -20,6 +20,7 @@ void CountUp(uint16_t& counter) {
 
 enum Street { PreFlop = 0, Flop = 1, TurnCard = 2, River = 3 };
 
+
 // The street as the seat's cards tell it.
 Street SeatStreet(const TableRecord& table, int seat) {
   const int cards = table.players[seat].cardsSeen;
@@ -60,44 +61,53 @@ uint64_t StakeBet(const TableRecord& table) {
   return uint64_t{StakeMultiplier(table)} * table.baseBet;
 }
 
-struct Range {
-  uint64_t min;
-  uint64_t max;
-};
-
-Range StructureLimits(const TableRecord& table, int seat, uint64_t b) {
-  const Street street = SeatStreet(table, seat);
+StreetLimits StreetRange(const TableRecord& table, int street, uint64_t b) {
   const bool early = street == PreFlop || street == Flop;
   switch (table.betStructure) {
     case StructureFixed:
-      return early ? Range{b, b} : Range{2 * b, 2 * b};
+      return early ? StreetLimits{b, b} : StreetLimits{2 * b, 2 * b};
     case StructureFixedThreeTier:
       if (early) return {b, b};
-      return street == TurnCard ? Range{2 * b, 2 * b} : Range{2 * b, 4 * b};
+      return street == TurnCard ? StreetLimits{2 * b, 2 * b} : StreetLimits{2 * b, 4 * b};
     case StructureSpread:
       return {b, 2 * b};
     case StructureSpreadRising:
       if (early) return {b, 2 * b};
-      return street == TurnCard ? Range{b, 4 * b} : Range{b, 8 * b};
+      return street == TurnCard ? StreetLimits{b, 4 * b} : StreetLimits{b, 8 * b};
     case StructureSpreadWide:
-      return street == TurnCard ? Range{b, 4 * b} : Range{b, 2 * b};
-    case StructurePotLimit: {
-      uint64_t pot = 0;
-      for (const PlayerRecord& player : table.players) {
-        if (player.kind != KindInactive) pot += player.inPot;
-      }
-      return {b, std::min<uint64_t>(pot, table.players[seat].chips)};
-    }
+      return street == TurnCard ? StreetLimits{b, 4 * b} : StreetLimits{b, 2 * b};
+    case StructurePotLimit:
     case StructureNoLimit:
-      return {b, table.players[seat].chips};
+      return {b, 0};
     case StructureCustom:
-      return {table.customMin[street], table.customMax[street]};
+      return {table.customMin[street & 3], table.customMax[street & 3]};
     default:
       return {0, 0};
   }
 }
 
+StreetLimits StructureLimits(const TableRecord& table, int seat, uint64_t b) {
+  const StreetLimits nominal = StreetRange(table, SeatStreet(table, seat), b);
+  switch (table.betStructure) {
+    case StructurePotLimit: {
+      uint64_t pot = 0;
+      for (const PlayerRecord& player : table.players) {
+        if (player.kind != KindInactive) pot += player.inPot;
+      }
+      return {nominal.min, std::min<uint64_t>(pot, table.players[seat].chips)};
+    }
+    case StructureNoLimit:
+      return {nominal.min, table.players[seat].chips};
+    default:
+      return {nominal.min, nominal.max};
+  }
+}
+
 }  // namespace
+
+StreetLimits NominalLimits(const TableRecord& table, int street) {
+  return StreetRange(table, street, StakeBet(table));
+}
 
 uint32_t StakeMultiplier(const TableRecord& table) {
   return table.progressiveLevel >= 1 ? table.progressiveLevel : 1;
@@ -146,7 +156,7 @@ BetLimitsResult BetLimits(const TableRecord& table, int seat, uint32_t committed
 
   if (table.raiseCap != 0 && table.raisesThisRound >= table.raiseCap) return result;
 
-  Range limits = StructureLimits(table, seat, bet);
+  StreetLimits limits = StructureLimits(table, seat, bet);
   // The smallest bet is always allowed, even where the pot limit or a custom
   // table would put the largest below it.
   limits.max = std::max(limits.max, limits.min);

@@ -26,6 +26,15 @@ struct ForcedBet {
 // posted), with antes every seat in play that has chips, in turn.
 ForcedBet DueForcedBet(const TableRecord& table);
 
+// A street's limits as the structure sets them, before a short stack cuts
+// them: street 0 pre-flop .. 3 river; max 0 for pot limit and no limit,
+// whose largest bet is the pot or the stack.
+struct StreetLimits {
+  uint64_t min = 0;
+  uint64_t max = 0;
+};
+StreetLimits NominalLimits(const TableRecord& table, int street);
+
 // The stake multiplier: progressiveLevel when it is 1 or more, else 1.
 uint32_t StakeMultiplier(const TableRecord& table);
 

@@ -49,13 +49,14 @@ WinnerList FindWinners(const TableRecord& table, bool assumeFullBoard) {
   return winners;
 }
 
-void PayShowdown(TableRecord& table) {
+void PayShowdown(TableRecord& table, PayoutReport* report) {
   WinnerList winners = FindWinners(table, false);
   if (winners.count == 0) return;
 
   for (PlayerRecord& player : table.players) {
     if (player.kind != KindInactive) {
       const uint32_t rake = RakeOn(player.inPot, table.rakePercent);
+      if (report != nullptr) report->rake[&player - table.players] = rake;
       player.inPot -= rake;
       player.rakePaid = static_cast<uint32_t>(
           std::min<uint64_t>(uint64_t{player.rakePaid} + rake, UINT32_MAX));
@@ -89,6 +90,7 @@ void PayShowdown(TableRecord& table) {
       player.inPot -= take;
       pot += take;
     }
+    if (report != nullptr) report->pots.push_back({pot - carry, winners});
     const uint64_t share = pot / static_cast<uint64_t>(winners.count);
     for (int i = 0; i < winners.count; ++i) {
       table.players[winners.seats[i]].winnings += static_cast<uint32_t>(share);
@@ -97,6 +99,7 @@ void PayShowdown(TableRecord& table) {
     winners = FindWinners(table, false);
   }
   table.players[table.dealer % kSeatCount].winnings += static_cast<uint32_t>(carry);
+  if (report != nullptr) report->oddChips = carry;
 
   ReturnUncontestedStakes(table);
 }

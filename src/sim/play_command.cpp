@@ -5,7 +5,7 @@
 #include "engine/rng.h"
 #include "sim/command_options.h"
 #include "sim/play_report.h"
-#include "sim/seat_kind_names.h"
+#include "engine/seat_kind_names.h"
 
 namespace qf {
 
@@ -36,6 +36,7 @@ const char kPlayHelp[] =
     "                    the report names the seed, so a run can be replayed\n"
     "  --no-rebuy        busted seats are dismissed instead of buying in again\n"
     "  --json            print the report as one JSON object\n"
+    "  --history FILE    append every hand to FILE in the PHH hand history format\n"
     "  --help            this text\n"
     "\n"
     "Net chips count every buy-in, so a seat that busts and buys in again is\n"
@@ -119,6 +120,8 @@ std::optional<PlayOptions> ParsePlayOptions(const std::vector<std::string>& args
       config.rebuy = !reader.Flag();
     } else if (*name == "--json") {
       options.json = reader.Flag();
+    } else if (*name == "--history") {
+      if (std::optional<std::string> file = reader.Value()) config.historyFile = *file;
     } else {
       reader.Fail("unknown option " + *name);
     }
@@ -151,6 +154,10 @@ int RunPlayCommand(const std::vector<std::string>& args, std::ostream& out, std:
     PrintPlayJson(options->config, result, out);
   } else {
     PrintPlayReport(options->config, result, out);
+  }
+  if (result.historyFailed) {
+    err << "quillfern-sim play: could not write the hand history to " << options->config.historyFile
+        << "\n";
   }
   if (!result.stalled.empty()) {
     err << "quillfern-sim play: the run stopped: " << result.stalled << "\n";

@@ -1,12 +1,16 @@
 #include "sim/play_report.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "sim/seat_kind_names.h"
+#include <nlohmann/json.hpp>
+
+#include "engine/seat_kind_names.h"
+#include "history/text_codec.h"
 
 namespace qf {
 
@@ -103,35 +107,30 @@ void PrintRows(const std::vector<Row>& rows, const char* first, bool withName, s
   }
 }
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += static_cast<char>(c);
-    } else if (c < 0x20) {
-      quoted += Format("\\u%04x", c);
-    } else {
-      quoted += static_cast<char>(c);
-    }
-  }
-  return quoted + "\"";
+// Rounded so that the report shows figures, not binary fractions.
+double Rounded(double value, double scale) {
+  return std::round(value * scale) / scale;
 }
 
-std::string JsonRow(const Row& row, const char* labelKey, bool withName) {
+nlohmann::ordered_json JsonRow(const Row& row, const char* labelKey, bool withName) {
   const SeatStats& s = row.stats;
-  double mean = 100.0 * s.perHand.Mean();
-  double half = 100.0 * s.perHand.HalfWidth95();
-  std::string json = Format("{\"%s\":%s,", labelKey, row.label.c_str());
-  if (withName) json += "\"name\":" + JsonString(row.name) + ",";
-  json += Format(
-      "\"kind\":\"%s\",\"hands\":%llu,\"won\":%llu,\"net\":%lld,\"net_per_100\":%.3f,"
-      "\"ci95_low\":%.3f,\"ci95_high\":%.3f,\"folds_per_hand\":%.4f,\"checks_per_hand\":%.4f,"
-      "\"calls_per_hand\":%.4f,\"raises_per_hand\":%.4f,\"rake\":%llu}",
-      row.kind, static_cast<unsigned long long>(s.hands), static_cast<unsigned long long>(s.won),
-      static_cast<long long>(s.net), mean, mean - half, mean + half, PerHand(s.folds, s.hands),
-      PerHand(s.checks, s.hands), PerHand(s.calls, s.hands), PerHand(s.raises, s.hands),
-      static_cast<unsigned long long>(s.rake));
+  const double mean = 100.0 * s.perHand.Mean();
+  const double half = 100.0 * s.perHand.HalfWidth95();
+  nlohmann::ordered_json json;
+  json[labelKey] = std::stoi(row.label);
+  if (withName) json["name"] = Latin1ToUtf8(row.name.data(), row.name.size());
+  json["kind"] = row.kind;
+  json["hands"] = s.hands;
+  json["won"] = s.won;
+  json["net"] = s.net;
+  json["net_per_100"] = Rounded(mean, 1e3);
+  json["ci95_low"] = Rounded(mean - half, 1e3);
+  json["ci95_high"] = Rounded(mean + half, 1e3);
+  json["folds_per_hand"] = Rounded(PerHand(s.folds, s.hands), 1e4);
+  json["checks_per_hand"] = Rounded(PerHand(s.checks, s.hands), 1e4);
+  json["calls_per_hand"] = Rounded(PerHand(s.calls, s.hands), 1e4);
+  json["raises_per_hand"] = Rounded(PerHand(s.raises, s.hands), 1e4);
+  json["rake"] = s.rake;
   return json;
 }
 
@@ -166,33 +165,31 @@ void PrintPlayReport(const SimConfig& config, const SimResult& result, std::ostr
 }
 
 void PrintPlayJson(const SimConfig& config, const SimResult& result, std::ostream& out) {
-  out << "{\"table\":" << JsonString(DescribeTable(config));
-  out << Format(
-      ",\"variant\":\"%s\",\"structure\":%u,\"base_bet\":%u,\"ante\":%s,\"rake\":%u,"
-      "\"cap\":%u,\"progressive\":%s,\"rebuy\":%s,\"tournament\":%s,\"seed\":%llu",
-      config.holeCards == kOmahaHoleCards ? "omaha" : "texas", config.structure, config.baseBet,
-      config.ante ? "true" : "false", config.rakePercent, config.raiseCap,
-      config.progressive ? "true" : "false", config.rebuy && !config.tournament ? "true" : "false",
-      config.tournament ? "true" : "false", static_cast<unsigned long long>(config.seed));
-  out << ",\"seats\":[";
-  const char* separator = "";
-  for (const Row& row : SeatRows(config, result)) {
-    out << separator << JsonRow(row, "seat", true);
-    separator = ",";
+  nlohmann::ordered_json json;
+  json["table"] = DescribeTable(config);
+  json["variant"] = config.holeCards == kOmahaHoleCards ? "omaha" : "texas";
+  json["structure"] = config.structure;
+  json["base_bet"] = config.baseBet;
+  json["ante"] = config.ante;
+  json["rake"] = config.rakePercent;
+  json["cap"] = config.raiseCap;
+  json["progressive"] = config.progressive;
+  json["rebuy"] = config.rebuy && !config.tournament;
+  json["tournament"] = config.tournament;
+  json["seed"] = config.seed;
+  json["seats"] = nlohmann::ordered_json::array();
+  for (const Row& row : SeatRows(config, result)) json["seats"].push_back(JsonRow(row, "seat", true));
+  json["kinds"] = nlohmann::ordered_json::array();
+  for (const Row& row : KindRows(config, result)) json["kinds"].push_back(JsonRow(row, "seats", false));
+  if (result.tournamentWinner) {
+    json["tournament_winner"] =
+        Latin1ToUtf8(result.tournamentWinner->data(), result.tournamentWinner->size());
   }
-  out << "],\"kinds\":[";
-  separator = "";
-  for (const Row& row : KindRows(config, result)) {
-    out << separator << JsonRow(row, "seats", false);
-    separator = ",";
-  }
-  out << "]";
-  if (result.tournamentWinner)
-    out << ",\"tournament_winner\":" << JsonString(*result.tournamentWinner);
-  out << Format(
-      ",\"hands\":%llu,\"seconds\":%.4f,\"cpu_seconds\":%.4f,\"hands_per_second\":%.1f}\n",
-      static_cast<unsigned long long>(result.hands), result.seconds, result.cpuSeconds,
-      HandsPerSecond(result));
+  json["hands"] = result.hands;
+  json["seconds"] = Rounded(result.seconds, 1e4);
+  json["cpu_seconds"] = Rounded(result.cpuSeconds, 1e4);
+  json["hands_per_second"] = Rounded(HandsPerSecond(result), 10);
+  out << json.dump() << "\n";
 }
 
 }  // namespace qf

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 #include "engine/deck.h"
 #include "engine/evaluate.h"
@@ -13,6 +14,7 @@
 #include "flow/driver.h"
 #include "flow/session.h"
 #include "flow/table_input.h"
+#include "history/history_files.h"
 #include "sim/action_tally.h"
 #include "sim/headless_ui.h"
 
@@ -119,6 +121,12 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
   const uint8_t warmUp[2] = {1, 2};
   EvaluateHand(warmUp, 2);
 
+  std::optional<HistoryFileRecorder> history;
+  if (!config.historyFile.empty()) {
+    history.emplace(config.historyFile);
+    history->Start(table);
+  }
+
   ProgressLine line(progress, config.hands);
   const Clock::time_point start = Clock::now();
   const std::clock_t cpuStart = std::clock();
@@ -129,6 +137,7 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
     for (int seat = 0; seat < kSeatCount; ++seat) stakes[seat] = table.players[seat].inPot;
     TickGame(table, session, rng, ui);
     tally.After(table, result.seats);
+    if (history) history->Observe(table);
     ++result.ticks;
     if (!session.handSettled) {
       if (++ticksThisHand > kStallTicks) {
@@ -152,6 +161,7 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
       if (player.inPot == 0) stats.rake += RakeOn(stakes[seat], table.rakePercent);
     }
     OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
+    if (history) history->Observe(table);
     ++result.hands;
     ticksThisHand = 0;
     for (int seat = 0; seat < kSeatCount; ++seat) {
@@ -174,6 +184,10 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
     }
     if (!result.stalled.empty()) break;
     if ((result.hands & 255) == 0) line.Update(result.hands);
+  }
+  if (history) {
+    result.historyFailed = !history->Finish();
+    result.handsRecorded = history->HandsRecorded();
   }
   result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   result.cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

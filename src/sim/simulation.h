@@ -29,6 +29,7 @@ struct SimConfig {
   bool progressive = false;
   uint64_t seed = 1;
   bool rebuy = true;  // busted seats buy in again
+  std::string historyFile;  // where every hand is recorded ("": nowhere)
 };
 
 // A config for the given variant, seats, structure, hand count and seed, the
@@ -64,6 +65,8 @@ struct SimResult {
   double cpuSeconds = 0.0;  // processor time of the hands (the tool is single-threaded)
   std::optional<std::string> tournamentWinner;
   std::string stalled;  // why the run stopped early, "" when it did not
+  uint64_t handsRecorded = 0;
+  bool historyFailed = false;  // the history file could not be written
   TableRecord table{};  // the table as the run left it
 };
 

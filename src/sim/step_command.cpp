@@ -7,6 +7,7 @@
 #include "engine/turn.h"
 #include "flow/driver.h"
 #include "flow/session.h"
+#include "history/history_files.h"
 #include "sim/command_options.h"
 #include "sim/headless_ui.h"
 
@@ -27,6 +28,9 @@ const char kStepHelp[] =
     "  --out FILE     where to save the result (default: the table file itself)\n"
     "  --seed S       seed of the random source for shuffles and the computer\n"
     "                 seats' draws (default 1)\n"
+    "  --history FILE append every hand settled to FILE in the PHH hand history\n"
+    "                 format; a hand still under way is kept in FILE.unfinished\n"
+    "                 and recorded whole by the run that settles it\n"
     "  --help         this text\n"
     "\n"
     "A file that is not a valid table is refused as the game refuses it: it is\n"
@@ -61,6 +65,7 @@ struct StepOptions {
   std::string outPath;
   uint64_t ticks = 1;
   uint64_t seed = 1;
+  std::string historyFile;
   bool help = false;
 };
 
@@ -79,6 +84,8 @@ std::optional<StepOptions> ParseStepOptions(const std::vector<std::string>& args
       if (auto n = reader.Number(0, 1'000'000)) options.ticks = *n;
     } else if (*name == "--seed") {
       if (auto n = reader.Number(0, UINT64_MAX)) options.seed = *n;
+    } else if (*name == "--history") {
+      if (auto path = reader.Value()) options.historyFile = *path;
     } else {
       reader.Fail("unknown option " + *name);
     }
@@ -124,6 +131,11 @@ int RunStepCommand(const std::vector<std::string>& args, std::ostream& out, std:
   SessionState session;
   Rng rng(options->seed);
   HeadlessUi ui;
+  std::optional<HistoryFileRecorder> history;
+  if (!options->historyFile.empty()) {
+    history.emplace(options->historyFile);
+    history->Start(table);
+  }
   for (uint64_t tick = 1; tick <= options->ticks; ++tick) {
     // NextTurn is what the tick itself asks first; asking it here as well
     // changes nothing the tick would not change.
@@ -134,6 +146,10 @@ int RunStepCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     out << "\n";
     TickGame(table, session, rng, ui);
+    if (history) history->Observe(table);
+  }
+  if (history && !history->Finish()) {
+    err << "quillfern-sim step: cannot write the hand history to " << options->historyFile << "\n";
   }
 
   if (!SaveTable(options->outPath, table)) {

@@ -1,4 +1,4 @@
-#include "sim/seat_kind_names.h"
+#include "engine/seat_kind_names.h"
 
 #include <cctype>
 
