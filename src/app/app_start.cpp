@@ -29,7 +29,7 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
   if (!instance.Claim()) return 0;
 
   app.setWindowIcon(QIcon(":/icons/quillfern.png"));
-  QGuiApplication::setDesktopFileName("quillfern");
+  QGuiApplication::setDesktopFileName("org.quillfern.quillfern");
 
   if (qEnvironmentVariable("QF_REPORT_STARTUP") == "1") {
     std::fprintf(

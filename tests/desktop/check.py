@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""The game as a Linux desktop and Debian see it. ctest runs the first two (tests/CMakeLists.txt):
+
+  check.py metadata SOURCE VERSION  desktop entry and AppStream metadata valid and agreeing
+  check.py install BUILD            what `cmake --install` puts under /usr
+"""
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+APP_ID = "org.quillfern.quillfern"
+PROGRAMS = ("quillfern", "quillfern-sim")
+ICON_SIZES = (256,)
+SCREENSHOT_BASE = "https://quillfern.org/docs/screenshots/"
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def run(*command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+def png_size(path):
+    """Width, height and whether the PNG has an alpha channel, from its header."""
+    with open(path, "rb") as f:
+        head = f.read(26)
+    if head[:8] != b"\x89PNG\r\n\x1a\n" or head[12:16] != b"IHDR":
+        return None
+    width, height = struct.unpack(">II", head[16:24])
+    return width, height, head[25] in (4, 6)
+
+
+def installed_files():
+    """Every file the install puts under the prefix /usr, relative to it."""
+    icons = [f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES]
+    return sorted([f"bin/{p}" for p in PROGRAMS] + icons +
+                  [f"share/applications/{APP_ID}.desktop",
+                   f"share/metainfo/{APP_ID}.metainfo.xml"])
+
+
+def validate_desktop_and_metainfo(desktop, metainfo):
+    result = run("desktop-file-validate", desktop)
+    check(result.returncode == 0 and not result.stdout.strip(),
+          f"desktop-file-validate {desktop}:\n{result.stdout}{result.stderr}")
+    result = run("appstreamcli", "validate", "--no-net", "--pedantic", "--explain", metainfo)
+    issues = [line for line in result.stdout.splitlines() if re.match(r"[EWIP]: ", line)]
+    check(result.returncode == 0 and not issues,
+          f"appstreamcli validate {metainfo}:\n{result.stdout}{result.stderr}")
+
+
+def check_metadata(source, version):
+    resources = os.path.join(source, "resources")
+    desktop = os.path.join(resources, f"{APP_ID}.desktop")
+    metainfo = os.path.join(resources, f"{APP_ID}.metainfo.xml")
+    validate_desktop_and_metainfo(desktop, metainfo)
+
+    # The desktop entry starts one of the programs, by the icon of the same id.
+    with open(desktop, encoding="utf-8") as f:
+        entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+    check(entry.get("Icon") == APP_ID, f"desktop entry: Icon={entry.get('Icon')}, not {APP_ID}")
+    check(entry.get("Exec", "").split(" ")[0] == PROGRAMS[0],
+          f"desktop entry: Exec={entry.get('Exec')} does not start {PROGRAMS[0]}")
+
+    component = ET.parse(metainfo).getroot()
+    check(component.findtext("id") == APP_ID, f"metainfo: id {component.findtext('id')}")
+    check(component.findtext("launchable") == f"{APP_ID}.desktop",
+          f"metainfo: launchable {component.findtext('launchable')}")
+    binaries = tuple(b.text for b in component.iterfind("provides/binary"))
+    check(binaries == PROGRAMS, f"metainfo: provides {binaries}, the programs are {PROGRAMS}")
+    newest = component.find("releases/release")
+    check(newest is not None and newest.get("version") == version,
+          f"metainfo: the newest release is not {version}, the project's version")
+
+    # Each screenshot is a picture of the repository, at the size the metadata gives.
+    shots = list(component.iterfind("screenshots/screenshot/image"))
+    check(len(shots) >= 3, "metainfo: fewer than three screenshots")
+    for image in shots:
+        url = image.text.strip()
+        if not check(url.startswith(SCREENSHOT_BASE), f"screenshot {url} not under {SCREENSHOT_BASE}"):
+            continue
+        path = os.path.join(source, "docs", "screenshots", url[len(SCREENSHOT_BASE):])
+        size = png_size(path) if os.path.isfile(path) else None
+        check(size is not None and size[:2] == (int(image.get("width")), int(image.get("height"))),
+              f"screenshot {url}: {path} is {size}, the metadata says "
+              f"{image.get('width')} x {image.get('height')}")
+
+
+def check_icons(root):
+    for n in ICON_SIZES:
+        path = os.path.join(root, f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png")
+        size = png_size(path) if os.path.isfile(path) else None
+        check(size == (n, n, True), f"icon {path}: {size}, not {n} x {n} with alpha")
+
+
+def check_install(build):
+    with tempfile.TemporaryDirectory() as destdir:
+        result = run("cmake", "--install", build, "--prefix", "/usr",
+                     env=dict(os.environ, DESTDIR=destdir))
+        if not check(result.returncode == 0, f"cmake --install failed:\n{result.stderr}"):
+            return
+        usr = os.path.join(destdir, "usr")
+        found = sorted(os.path.relpath(os.path.join(d, f), usr)
+                       for d, _, files in os.walk(usr) for f in files)
+        check(found == installed_files(),
+              f"installed files differ:\n  found    {found}\n  expected {installed_files()}")
+        check(all(os.access(os.path.join(usr, "bin", p), os.X_OK) for p in PROGRAMS),
+              "a program is not installed as executable")
+        check_icons(usr)
+        # The metadata together with the desktop entry and icon it names.
+        result = run("appstreamcli", "validate-tree", "--no-net", "--pedantic", destdir)
+        check(result.returncode == 0 and not re.search(r"^\s*[EWIP]: ", result.stdout, re.M),
+              f"appstreamcli validate-tree:\n{result.stdout}{result.stderr}")
+
+
+def main(argv):
+    commands = {"metadata": check_metadata, "install": check_install}
+    if len(argv) < 2 or argv[1] not in commands:
+        print(__doc__, file=sys.stderr)
+        return 2
+    commands[argv[1]](*argv[2:])
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{argv[1]}: {len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
