@@ -28,7 +28,7 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
   SingleInstance instance(instanceName);
   if (!instance.Claim()) return 0;
 
-  app.setWindowIcon(QIcon(":/icons/quillfern.png"));
+  app.setWindowIcon(ProgramIcon());
   QGuiApplication::setDesktopFileName("org.quillfern.quillfern");
 
   if (qEnvironmentVariable("QF_REPORT_STARTUP") == "1") {

@@ -14,7 +14,7 @@ import xml.etree.ElementTree as ET
 
 APP_ID = "org.quillfern.quillfern"
 PROGRAMS = ("quillfern", "quillfern-sim")
-ICON_SIZES = (256,)
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 SCREENSHOT_BASE = "https://quillfern.org/docs/screenshots/"
 
 failures = []
