@@ -3,7 +3,11 @@
 
   check.py metadata SOURCE VERSION  desktop entry and AppStream metadata valid and agreeing
   check.py install BUILD            what `cmake --install` puts under /usr
+  check.py man PAGES QUILLFERN QUILLFERN-SIM
+                                    the manual pages in PAGES render cleanly and hold every
+                                    line of the programs' --help, and of each subcommand's
 """
+import gzip
 import os
 import re
 import struct
@@ -45,7 +49,8 @@ def installed_files():
     icons = [f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES]
     return sorted([f"bin/{p}" for p in PROGRAMS] + icons +
                   [f"share/applications/{APP_ID}.desktop",
-                   f"share/metainfo/{APP_ID}.metainfo.xml"])
+                   f"share/metainfo/{APP_ID}.metainfo.xml"] +
+                  [f"share/man/man6/{p}.6.gz" for p in PROGRAMS])
 
 
 def validate_desktop_and_metainfo(desktop, metainfo):
@@ -122,8 +127,64 @@ def check_install(build):
               f"appstreamcli validate-tree:\n{result.stdout}{result.stderr}")
 
 
+def help_units(text):
+    """What a --help text says, as pieces the page must hold: each usage line, each paragraph,
+    each list entry with its description; and the subcommands it lists."""
+    units, subcommands, heading = [], [], ""
+    for block in re.split(r"\n\s*\n", text.strip("\n")):
+        lines = block.split("\n")
+        if lines[0].lower().startswith("usage:"):
+            lines[0] = lines[0].split(":", 1)[1]
+            while lines and (lines[0].startswith(" ") or not units):
+                units.append(lines.pop(0))
+        for line in lines:
+            if re.match(r"  \S", line):  # an entry
+                units.append(line)
+                if heading == "Subcommands:":
+                    subcommands.append(line.split()[0])
+            elif line.startswith("   "):  # more of its description
+                units[-1] += " " + line
+            elif line.endswith(":") and line is not lines[-1]:
+                heading = line
+            elif units and units[-1].startswith("\n"):  # more of a paragraph
+                units[-1] += " " + line
+            else:
+                units.append("\n" + line)
+    return [" ".join(u.split()) for u in units], subcommands
+
+
+def plain(text):
+    """Rendered text as typed: ASCII quotes and dashes, single spaces."""
+    for fancy, ascii in (("\u2010\u2011\u2012\u2013\u2212", "-"), ("\u2018\u2019", "'"),
+                         ("\u201c\u201d", '"')):
+        text = re.sub(f"[{fancy}]", ascii, text)
+    return " ".join(text.split())
+
+
+def check_man(pages, *programs):
+    for program in programs:
+        name = os.path.basename(program)
+        source = os.path.join(pages, f"{name}.6")
+        with open(source, "rb") as f, gzip.open(source + ".gz") as z:
+            check(f.read() == z.read(), f"{name}.6.gz is not {name}.6 compressed")
+        # No warnings, then one long line per paragraph so that nothing is hyphenated.
+        result = run("groff", "-man", "-Tutf8", "-ww", "-z", source)
+        check(result.returncode == 0 and not result.stderr,
+              f"groff warns about {name}(6):\n{result.stderr}")
+        result = run("groff", "-man", "-Tutf8", "-rLL=3000n", "-P-cbou", source)
+        page = plain(result.stdout)
+        check(re.search(rf"^NAME\s+{re.escape(name)} - \S", result.stdout, re.M),
+              f"{name}(6) has no NAME line for whatis")
+        units, subcommands = help_units(run(program, "--help").stdout)
+        for sub in subcommands:
+            units += help_units(run(program, sub, "--help").stdout)[0]
+        check(len(units) >= 5, f"{name} --help says too little: {units}")
+        for unit in units:
+            check(plain(unit) in page, f"{name}(6) does not say what --help says:\n  {unit}")
+
+
 def main(argv):
-    commands = {"metadata": check_metadata, "install": check_install}
+    commands = {"metadata": check_metadata, "install": check_install, "man": check_man}
     if len(argv) < 2 or argv[1] not in commands:
         print(__doc__, file=sys.stderr)
         return 2
