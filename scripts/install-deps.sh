@@ -3,8 +3,11 @@
 # those that are missing. Safe to run again: it does nothing when all are there.
 set -euo pipefail
 
+# The second line: checking the desktop files and manual pages, and building the Debian package
+# (dpkg-shlibdeps, which needs file).
 packages=(g++ cmake ninja-build make libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev xvfb xauth)
+          qt6-base-dev qt6-multimedia-dev xvfb xauth
+          python3 appstream desktop-file-utils groff-base dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,10 +6,15 @@
   check.py man PAGES QUILLFERN QUILLFERN-SIM
                                     the manual pages in PAGES render cleanly and hold every
                                     line of the programs' --help, and of each subcommand's
+  check.py package BUILD VERSION    the Debian package that cpack makes: its files and fields
+  check.py package-install DEB VERSION
+                                    as root, as .ci/run: the same checks, then the package is
+                                    installed, run, removed and purged, and nothing is left
 """
 import gzip
 import os
 import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -22,9 +27,12 @@ ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 SCREENSHOT_BASE = "https://quillfern.org/docs/screenshots/"
 
 failures = []
+checked = 0
 
 
 def check(ok, what):
+    global checked
+    checked += 1
     if not ok:
         failures.append(what)
     return ok
@@ -183,15 +191,93 @@ def check_man(pages, *programs):
             check(plain(unit) in page, f"{name}(6) does not say what --help says:\n  {unit}")
 
 
+def check_deb(deb, version):
+    """The package's files, their owners and modes, and its control fields."""
+    listing = run("dpkg-deb", "-c", deb).stdout.splitlines()
+    files = sorted(line.split()[-1][len("./usr/"):] for line in listing if line.startswith("-"))
+    check(files == installed_files(),
+          f"the package's files differ:\n  found    {files}\n  expected {installed_files()}")
+    for line in listing:
+        mode, owner, path = line.split()[0], line.split()[1], line.split()[-1]
+        want = "-rwxr-xr-x" if line.startswith("d") or "/bin/" in path else "-rw-r--r--"
+        check(path.startswith("./usr/") or path == "./usr/", f"{path} is not under /usr")
+        check(owner == "root/root" and mode[1:] == want[1:], f"{path}: {mode} {owner}")
+    fields = {}
+    for line in run("dpkg-deb", "-f", deb, "Package", "Version", "Section", "Depends").stdout.splitlines():
+        name, _, value = line.partition(": ")
+        fields[name] = value
+    check(fields.get("Package") == "quillfern" and fields.get("Version") == version and
+          fields.get("Section") == "games", f"package fields: {fields}")
+    # Computed from the programs' libraries: a versioned package for each, nothing to build with.
+    depends = dict(re.fullmatch(r"(\S+) \((>= .+)\)", d).groups()
+                   for d in fields.get("Depends", "").split(", ") if "(" in d)
+    for library in ("libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                    "libqt6network6", "libqt6multimedia6"):
+        check(library in depends, f"Depends lacks {library}: {fields.get('Depends')}")
+    check(not re.search(r"-dev\b", fields.get("Depends", "")) and
+          len(depends) == len(fields.get("Depends", "").split(", ")),
+          f"Depends: {fields.get('Depends')}")
+
+
+def check_package(build, version):
+    with tempfile.TemporaryDirectory() as scratch:
+        result = run("cpack", "-G", "DEB", "--config", os.path.join(build, "CPackConfig.cmake"),
+                     "-B", scratch)
+        debs = [f for f in os.listdir(scratch) if f.endswith(".deb")]
+        if check(result.returncode == 0 and len(debs) == 1 and
+                 debs[0].startswith(f"quillfern_{version}_"),
+                 f"cpack made {debs}:\n{result.stdout}{result.stderr}"):
+            check_deb(os.path.join(scratch, debs[0]), version)
+
+
+def check_package_install(deb, version):
+    check_deb(deb, version)
+    if failures or not check(os.geteuid() == 0, "installing the package needs root"):
+        return
+    status = run("dpkg-query", "-W", "-f=${Status}", "quillfern").stdout
+    if not check("installed" not in status.split(), "quillfern is installed already: remove it"):
+        return
+    # Which of the package's paths (folders too) were there before: those may stay.
+    paths = [os.path.normpath(line.split()[-1][1:])
+             for line in run("dpkg-deb", "-c", deb).stdout.splitlines()]
+    before = {p for p in paths if os.path.lexists(p)}
+    apt = ["apt-get", "-y", "-q", "-o", "DPkg::Lock::Timeout=600"]
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    result = run(*apt, "install", os.path.abspath(deb), env=env)
+    if not check(result.returncode == 0, f"apt-get install:\n{result.stdout}{result.stderr}"):
+        return
+    listed = [os.path.normpath(p) for p in run("dpkg", "-L", "quillfern").stdout.split()]
+    check(set(paths) <= set(listed) and all(os.path.lexists(p) for p in listed),
+          f"dpkg -L quillfern does not match the package:\n{listed}")
+    # The installed game answers from the path, and so does its manual.
+    check(run("quillfern", "--version").stdout == f"quillfern {version}\n", "quillfern --version")
+    check(run("quillfern", "--help").stdout.startswith("Usage: quillfern [options]\n"),
+          "quillfern --help")
+    check("S-Flush" in run("quillfern-sim", "eval", "As", "Ks", "Qs", "Js", "Ts").stdout,
+          "quillfern-sim eval")
+    if shutil.which("man"):
+        check(run("man", "-w", "quillfern-sim").stdout.strip() ==
+              "/usr/share/man/man6/quillfern-sim.6.gz", "man -w quillfern-sim")
+    for step in ([*apt, "remove", "quillfern"], ["dpkg", "--purge", "quillfern"]):
+        result = run(*step, env=env)
+        check(result.returncode == 0, f"{' '.join(step)}:\n{result.stdout}{result.stderr}")
+    left = [p for p in listed if os.path.lexists(p) and p not in before | {"/"}]
+    check(not left, f"left behind after removing the package: {left}")
+    check(not run("dpkg-query", "-W", "quillfern").stdout and
+          not [f for f in os.listdir("/var/lib/dpkg/info") if f.startswith("quillfern.")],
+          "dpkg still knows quillfern after the purge")
+
+
 def main(argv):
-    commands = {"metadata": check_metadata, "install": check_install, "man": check_man}
+    commands = {"metadata": check_metadata, "install": check_install, "man": check_man,
+                "package": check_package, "package-install": check_package_install}
     if len(argv) < 2 or argv[1] not in commands:
         print(__doc__, file=sys.stderr)
         return 2
     commands[argv[1]](*argv[2:])
     for failure in failures:
         print("FAIL:", failure)
-    print(f"{argv[1]}: {len(failures)} failed")
+    print(f"{argv[1]}: {checked - len(failures)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
 
