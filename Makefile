@@ -5,7 +5,7 @@ BUILD_BENCH?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_GEN   = -G Ninja
 
-.PHONY: all deps configure build run test sim bench sanitize resources clean
+.PHONY: all deps configure build run test sim bench sanitize resources package clean
 
 all: build
 
@@ -41,6 +41,11 @@ sanitize: deps
 	cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQF_WITH_QT=OFF -DQF_SANITIZE=ON
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/quillfern_<version>_<arch>.deb.
+package: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target quillfern quillfern-sim manual_pages
+	cd $(BUILD) && cpack -G DEB
 
 resources: deps
 	bash tools/make-resources.sh

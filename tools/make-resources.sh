@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Rebuilds the resource tools and regenerates every picture, sound and the icon under
+# Rebuilds the resource tools and regenerates every picture, sound and the icons under
 # resources/, and the contact sheet docs/contact-sheet.png.
 set -euo pipefail
 
@@ -9,7 +9,7 @@ build="${QF_TOOLS_BUILD:-$root/build-tools}"
 cmake -S "$root/tools" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
-mkdir -p "$root/resources/pictures" "$root/resources/sounds" "$root/resources/icons" "$root/docs"
+mkdir -p "$root/resources/pictures" "$root/resources/sounds" "$root/docs"
 QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
   "$build/qf-paint" "$root/resources" "$root/docs/contact-sheet.png"
 "$build/qf-sounds" "$root/resources/sounds"

@@ -28,8 +28,8 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
   SingleInstance instance(instanceName);
   if (!instance.Claim()) return 0;
 
-  app.setWindowIcon(QIcon(":/icons/quillfern.png"));
-  QGuiApplication::setDesktopFileName("quillfern");
+  app.setWindowIcon(ProgramIcon());
+  QGuiApplication::setDesktopFileName("org.quillfern.quillfern");
 
   if (qEnvironmentVariable("QF_REPORT_STARTUP") == "1") {
     std::fprintf(

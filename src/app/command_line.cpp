@@ -30,7 +30,9 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
     return fail("unexpected argument '" + parser.positionalArguments().first() + "'");
   if (parser.isSet(help)) {
     result.exitNow = true;
+    // Qt takes the program's name from the application object, which does not exist yet.
     result.message = parser.helpText();
+    result.message.replace(0, result.message.indexOf('\n'), "Usage: " + program + " [options]");
     return result;
   }
   if (parser.isSet(versionOption)) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -52,6 +53,13 @@ bool SameVisiblePart(const QImage& buffer, const QImage& shown) {
 
 }  // namespace
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const QString& size : QDir(":/icons/hicolor").entryList())
+    icon.addFile(":/icons/hicolor/" + size + "/apps/org.quillfern.quillfern.png");
+  return icon;
+}
+
 MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
     : QMainWindow(parent),
       config_(std::move(config)),
@@ -59,7 +67,7 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
       view_(session_),
       ui_(view_, *this) {
   setWindowTitle("Quillfern");
-  setWindowIcon(QIcon(":/icons/quillfern.png"));
+  setWindowIcon(ProgramIcon());
 
   tableWidget_ =
       new TableWidget(view_.BackBuffer(), std::clamp(config_.zoom, kMinZoom, kMaxZoom), this);

@@ -3,6 +3,7 @@
 // the game, and saves the table when it closes.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -44,6 +45,9 @@ struct MainWindowConfig {
 };
 
 inline constexpr int kTickMs = 100;
+
+// The program's icon, drawn for each size of the desktop's icon theme.
+QIcon ProgramIcon();
 
 class MainWindow : public QMainWindow, private AppUiHost {
   Q_OBJECT

@@ -155,6 +155,7 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesBadValues) {
                {{"quillfern", "--frobnicate"}, true, "frobnicate"},
                {{"quillfern", "extra"}, true, "extra"},
                {{"quillfern", "--help"}, false, "--data-file"},
+               {{"/usr/games/quillfern", "--help"}, false, "Usage: quillfern [options]\n"},
                {{"quillfern", "--version"}, false, "1.0.0"}};
   for (const auto& exit : exits) {
     SCOPED_TRACE(exit.arguments.join(' ').toStdString());

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -31,10 +32,20 @@ TEST(PictureSet, EveryPictureLoadsAtItsSizeWithoutAlpha) {
   }
 }
 
-TEST(PictureSet, IconIsSquare256) {
-  QImage icon(":/icons/quillfern.png");
-  ASSERT_FALSE(icon.isNull());
-  EXPECT_EQ(icon.size(), QSize(256, 256));
+TEST(PictureSet, TheIconIsPixelArtAtEverySizeOfTheIconTheme) {
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    QImage icon(QString(":/icons/hicolor/%1x%1/apps/org.quillfern.quillfern.png").arg(size));
+    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+    // Hard edges: each pixel fully clear or fully opaque, in a few colours (nothing smoothed).
+    std::set<QRgb> colours;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const QRgb pixel = icon.pixel(x, y);
+        EXPECT_TRUE(qAlpha(pixel) == 0 || qAlpha(pixel) == 255) << size << " " << x << "," << y;
+        if (qAlpha(pixel) == 255) colours.insert(pixel);
+      }
+    EXPECT_LE(colours.size(), 40u) << size;
+  }
 }
 
 }  // namespace

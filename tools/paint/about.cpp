@@ -1,4 +1,4 @@
-// About screen, its three sliding letter pieces, the start-up splash and the application icon.
+// About screen, its three sliding letter pieces and the start-up splash.
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -231,37 +231,6 @@ QImage SplashPicture() {
   }
   PaintCentredText(p, QRect(0, 280, 240, 14), "Tap to begin", SansFont(11), QColor(220, 240, 220),
                    false);
-  return img;
-}
-
-QImage AppIcon() {
-  QImage img(256, 256, QImage::Format_ARGB32);
-  img.fill(Qt::transparent);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  QRadialGradient felt(128, 110, 180);
-  felt.setColorAt(0, QColor(44, 156, 80));
-  felt.setColorAt(1, QColor(12, 70, 34));
-  p.setBrush(felt);
-  p.setPen(QPen(QColor(150, 92, 42), 10));
-  p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
-  // Two aces, scaled by four, slightly turned.
-  QImage spade = Scaled(CardWithAlpha(0, 0), 4);
-  QImage heart = Scaled(CardWithAlpha(3, 0), 4);
-  p.save();
-  p.translate(108, 132);
-  p.rotate(-12);
-  p.drawImage(QPoint(-50, -80), spade);
-  p.restore();
-  p.save();
-  p.translate(150, 128);
-  p.rotate(10);
-  p.drawImage(QPoint(-50, -80), heart);
-  p.restore();
-  QImage chip = Scaled(ChipWithAlpha(1), 5);
-  p.drawImage(QPoint(30, 176), chip);
-  p.drawImage(QPoint(30, 166), chip);
   return img;
 }
 

@@ -1,7 +1,8 @@
 // qf-paint: paints every picture of the game.
 //   qf-paint <resources-dir> [contact-sheet.png]
-// writes <resources-dir>/pictures/<id>.png, <resources-dir>/icons/quillfern.png and, when asked,
-// a contact sheet of all pictures at three times their size.
+// writes <resources-dir>/pictures/<id>.png, the application icon at every size as
+// <resources-dir>/icons/hicolor/<N>x<N>/apps/org.quillfern.quillfern.png and, when asked, a contact
+// sheet of all pictures at three times their size.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QDir out(QString::fromLocal8Bit(argv[1]));
-  if (!out.mkpath("pictures") || !out.mkpath("icons")) {
+  if (!out.mkpath("pictures")) {
     std::fprintf(stderr, "qf-paint: cannot create folders under %s\n", argv[1]);
     return 1;
   }
@@ -31,7 +32,14 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!qf::paint::AppIcon().save(out.filePath("icons/quillfern.png"), "PNG")) return 1;
+  for (int size : qf::paint::kAppIconSizes) {
+    const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
+    const QString path = out.filePath(folder + "/org.quillfern.quillfern.png");
+    if (!out.mkpath(folder) || !qf::paint::AppIcon(size).save(path, "PNG")) {
+      std::fprintf(stderr, "qf-paint: cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+  }
   if (argc >= 3 && !qf::paint::ContactSheet(pictures).save(QString::fromLocal8Bit(argv[2]), "PNG"))
     return 1;
   std::printf("qf-paint: wrote %zu pictures\n", pictures.size());

@@ -37,7 +37,8 @@ QImage AboutTopPiece();    // 106
 QImage AboutRightPiece();  // 127
 QImage AboutPicture();     // 107
 QImage SplashPicture();    // 170
-QImage AppIcon();          // 256 x 256, with alpha
+QImage AppIcon(int size);  // size x size, with alpha; one of kAppIconSizes
+inline constexpr int kAppIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 // Every picture of the game by id.
 std::map<int, QImage> AllPictures();
