@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sim/bench_command.h"
+#include "sim/equity_command.h"
 #include "sim/eval_command.h"
 #include "sim/play_command.h"
 #include "sim/step_command.h"
@@ -26,6 +27,8 @@ constexpr Subcommand kSubcommands[] = {
      [](const Args& a) { return qf::RunPlayCommand(a, std::cout, std::cerr); }},
     {"eval", "value, category and name of a hand written as cards (As Td 7h ...)",
      [](const Args& a) { return qf::RunEvalCommand(a, std::cin, std::cout, std::cerr); }},
+    {"equity", "chances of hands against each other (known or unknown cards)",
+     [](const Args& a) { return qf::RunEquityCommand(a, std::cout, std::cerr); }},
     {"step", "run driver ticks on a saved table file and save it again",
      [](const Args& a) { return qf::RunStepCommand(a, std::cout, std::cerr); }},
     {"bench", "a fixed set of simulated hands: behaviour signature and speed",
