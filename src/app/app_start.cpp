@@ -23,10 +23,15 @@ QString ProgramVersion() {
   return QStringLiteral(QF_VERSION);
 }
 
-int RunGame(QApplication& app, const CommandLine& options, const QString& instanceName,
+int RunGame(QApplication& app, const CommandLine& options,
             std::chrono::steady_clock::time_point startedAt) {
-  SingleInstance instance(instanceName);
-  if (!instance.Claim()) return 0;
+  const QString dataFile = options.dataFile.isEmpty() ? DefaultDataFilePath() : options.dataFile;
+  SingleInstance instance(InstanceNameFor(dataFile));
+  if (!instance.Claim()) {
+    std::fputs("quillfern: this table is already open in another window; brought it forward\n",
+               stderr);
+    return 0;
+  }
 
   app.setWindowIcon(QIcon(":/icons/quillfern.png"));
   QGuiApplication::setDesktopFileName("quillfern");
@@ -38,7 +43,7 @@ int RunGame(QApplication& app, const CommandLine& options, const QString& instan
             .count());
   }
   MainWindowConfig config;
-  config.dataFile = options.dataFile.isEmpty() ? DefaultDataFilePath() : options.dataFile;
+  config.dataFile = dataFile;
   config.seed = options.seed ? *options.seed : Rng::EntropySeed();
   const QScreen* screen = QGuiApplication::primaryScreen();
   config.zoom = options.zoom ? *options.zoom

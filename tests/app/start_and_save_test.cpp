@@ -170,12 +170,18 @@ QString UniqueInstanceName() {
       .arg(QDateTime::currentMSecsSinceEpoch());
 }
 
-TEST(SingleInstance, ASecondStartAsksTheFirstToRaiseItsWindow) {
-  const QString name = UniqueInstanceName();
-  SingleInstance first(name);
+TEST(SingleInstance, OneCopyPerTableFileAndASecondStartOnItRaisesTheFirst) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+  ASSERT_TRUE(QFile::link(dir.path() + "/real", dir.path() + "/alias"));
+  SingleInstance first(InstanceNameFor(dir.path() + "/real/t.dat"));  // no file yet
   ASSERT_TRUE(first.Claim());
   QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
-  SingleInstance second(name);
+  SingleInstance otherTable(InstanceNameFor(dir.path() + "/real/u.dat"));
+  EXPECT_TRUE(otherTable.Claim());
+  // The same file, written meanwhile, reached through a link and a "..".
+  ASSERT_TRUE(QFile(dir.path() + "/real/t.dat").open(QIODevice::WriteOnly));
+  SingleInstance second(InstanceNameFor(dir.path() + "/alias/../alias/t.dat"));
   EXPECT_FALSE(second.Claim());
   EXPECT_TRUE(raised.wait(2000));
 }
