@@ -11,6 +11,7 @@
 #include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "app/zoom.h"
+#include "dialogs/about_dialog.h"
 #include "engine/rng.h"
 
 namespace qf {
@@ -47,7 +48,8 @@ int RunGame(QApplication& app, const CommandLine& options,
   config.seed = options.seed ? *options.seed : Rng::EntropySeed();
   const QScreen* screen = QGuiApplication::primaryScreen();
   config.zoom = options.zoom ? *options.zoom
-                             : DefaultZoom(screen ? screen->availableSize() : QSize(800, 600));
+                             : DefaultZoom(screen ? screen->availableSize() : QSize(800, 600),
+                                           AboutDialog::SizeAtZoom);
   config.reportStartup = qEnvironmentVariable("QF_REPORT_STARTUP") == "1";
   config.startedAt = startedAt;
 
