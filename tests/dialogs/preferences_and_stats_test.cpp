@@ -41,6 +41,12 @@ TEST_F(PreferencesDialogTest, DefaultTableOpensWithItsPreferences) {
     }
     EXPECT_TRUE(found) << section;
   }
+  // White behind the labels and boxes, as all around them.
+  const QImage shown = dialog.grab().toImage();
+  const QLabel* label = dialog.findChild<QLabel*>();
+  for (const QPoint at : {QPoint(2, 2), label->geometry().topRight() + QPoint(-2, 2),
+                          QPoint(shown.width() - 3, shown.height() - 3)})
+    EXPECT_EQ(shown.pixel(at) & 0xFFFFFFu, 0xFFFFFFu) << at.x() << ", " << at.y();
 }
 
 TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInverted) {
