@@ -1,5 +1,6 @@
 #include "app/app_start.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -52,12 +53,22 @@ int RunGame(QApplication& app, const CommandLine& options,
                                            AboutDialog::SizeAtZoom);
   config.reportStartup = qEnvironmentVariable("QF_REPORT_STARTUP") == "1";
   config.startedAt = startedAt;
+  // Once a quit signal has come, a dialog the game asks for is closed at once
+  // as its close button would close it, so none comes back while the open
+  // ones are closed (a first New Table is opened again when cancelled).
+  bool quitting = false;
+  config.runDialog = [&quitting](QDialog& dialog) {
+    if (!quitting) return dialog.exec();
+    dialog.reject();
+    return dialog.result();
+  };
 
   MainWindow window(std::move(config));
   QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, &MainWindow::RaiseWindow);
   // A quit signal closes the open dialogs one after the other, then the window.
   std::function<void()> quitSoon;
-  quitSoon = [&window, &quitSoon] {
+  quitSoon = [&window, &quitSoon, &quitting] {
+    quitting = true;
     if (QWidget* dialog = QApplication::activeModalWidget()) {
       dialog->close();
       QTimer::singleShot(50, &window, quitSoon);
