@@ -37,7 +37,7 @@ poke() {  # writes one byte of the table file
 pid=$!
 sleep 2
 shot first-run-new-table.png
-focus
+xdotool search --name '^New Table$' windowfocus --sync
 xdotool key Return   # Go
 sleep 1
 kill -TERM $pid; wait $pid || true   # closes the splash, saves the table
@@ -118,6 +118,7 @@ sleep 1.2
 dialog_shot custom_betting.png
 xdotool key Escape
 sleep 0.3
+xdotool search --name '^Betting$' windowfocus --sync   # the focus does not go back by itself
 xdotool key Escape
 sleep 0.5
 menu 6

@@ -1,4 +1,4 @@
-// The program's start: one copy per user, the main window, the event loop.
+// The program's start: one copy per table file, the main window, the event loop.
 #pragma once
 
 #include <QApplication>
@@ -13,9 +13,9 @@ namespace qf {
 QString ProgramVersion();
 
 // Runs the game until its window is closed; returns the exit code. When
-// another copy runs under instanceName, asks it to raise its window and
-// returns 0 at once.
-int RunGame(QApplication& app, const CommandLine& options, const QString& instanceName,
+// another copy already plays the same table file, asks it to raise its
+// window, says so in one line and returns 0 at once.
+int RunGame(QApplication& app, const CommandLine& options,
             std::chrono::steady_clock::time_point startedAt);
 
 }  // namespace qf

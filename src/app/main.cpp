@@ -7,7 +7,6 @@
 #include "app/app_start.h"
 #include "app/command_line.h"
 #include "app/quit_signals.h"
-#include "app/single_instance.h"
 
 int main(int argc, char** argv) {
   const auto startedAt = std::chrono::steady_clock::now();
@@ -23,5 +22,5 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quillfern");
   QApplication::setApplicationVersion(qf::ProgramVersion());
-  return qf::RunGame(app, options, qf::DefaultInstanceName(), startedAt);
+  return qf::RunGame(app, options, startedAt);
 }

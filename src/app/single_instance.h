@@ -1,7 +1,10 @@
-// One running copy per user: the first start listens on a local socket, a
-// later start asks it to raise its window and ends.
+// One running copy per table file: the first start on a file holds a lock
+// and listens on a local socket named after the file; a later start on the
+// same file asks it to raise its window and ends. Other files are other
+// tables and run side by side, so one file is never written by two copies.
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -9,8 +12,10 @@ class QLocalServer;
 
 namespace qf {
 
-// "quillfern-<uid>": per user, independent of $USER.
-QString DefaultInstanceName();
+// "quillfern-<uid>-<hash>": per user (independent of $USER) and per table
+// file, the hash taken over the file's canonical path. A file that does not
+// exist yet is placed through the deepest of its folders that does.
+QString InstanceNameFor(const QString& dataFile);
 
 class SingleInstance : public QObject {
   Q_OBJECT
@@ -19,7 +24,7 @@ class SingleInstance : public QObject {
   ~SingleInstance() override;
 
   // True when this process is now the running copy. False when another copy
-  // answered; it has been asked to raise its window.
+  // holds the name; it has been asked to raise its window.
   bool Claim();
 
   const QString& Name() const { return name_; }
@@ -31,6 +36,7 @@ class SingleInstance : public QObject {
   void OnNewConnection();
 
   QString name_;
+  QLockFile lock_;
   QLocalServer* server_ = nullptr;
 };
 

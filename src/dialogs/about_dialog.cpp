@@ -54,6 +54,16 @@ QUrl AboutDialog::WebPage() {
   return QUrl(QStringLiteral("https://quillfern.example.org/"));
 }
 
+QSize AboutDialog::SizeAtZoom(int zoom) {
+  // Measured on a box made for the purpose, so it follows the layout and the
+  // style of the running program.
+  TableRecord table{};
+  SessionState session;
+  Rng rng;
+  DialogContext ctx{table, session, rng, {}, {}, zoom};
+  return AboutDialog(ctx, false).sizeHint();
+}
+
 AboutDialog::AboutDialog(DialogContext& ctx, bool splashMode, QWidget* parent)
     : QDialog(parent),
       ctx_(ctx),

@@ -46,6 +46,10 @@ class AboutDialog : public QDialog {
 
   static QUrl WebPage();
 
+  // The size the About box asks for at a zoom, frame left out. It is the
+  // tallest window of the game (the splash is the same without its OK).
+  static QSize SizeAtZoom(int zoom);
+
  protected:
   void reject() override;  // closing the window is its OK
 

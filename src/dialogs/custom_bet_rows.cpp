@@ -14,10 +14,11 @@ uint32_t GetCustomBetRow(const TableRecord& table, int row) {
 
 void SetCustomBetRow(TableRecord& table, int row, int64_t value) {
   if (row < 0 || row >= kCustomBetRows) return;
-  if (value == -1) {
+  const int64_t lowest = row == 0 ? kLowestCustomBaseBet : 0;
+  if (value == lowest - 1) {
     value = kCustomBetLimit;
-  } else if (value > kCustomBetLimit || value < -1) {
-    value = 0;
+  } else if (value > kCustomBetLimit || value < lowest) {
+    value = lowest;
   }
   const auto v = static_cast<uint32_t>(value);
   if (row == 0) {

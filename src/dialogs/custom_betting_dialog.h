@@ -1,6 +1,6 @@
 // Custom Betting: the base bet and a minimum and maximum bet per street,
 // stepped by one dollar with "Lower -" and "Raise +"; every step is stored
-// at once, so OK, Cancel and closing the window all keep them.
+// at once, so OK and Cancel both keep them.
 #pragma once
 
 #include <QDialog>
@@ -29,7 +29,9 @@ class CustomBettingDialog : public QDialog {
   QPushButton* HelpButton() const { return help_; }
 
  protected:
-  void reject() override { accept(); }  // closing the window is its OK
+  // Escape and the window's close button are its Cancel, which keeps the
+  // steps like OK.
+  void reject() override { accept(); }
 
  private:
   void StepSelectedRow(int step);

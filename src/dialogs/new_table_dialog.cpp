@@ -219,7 +219,7 @@ void NewTableDialog::Cancel() {
 }
 
 void NewTableDialog::reject() {
-  Go();
+  Cancel();
 }
 
 }  // namespace qf

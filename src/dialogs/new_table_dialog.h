@@ -1,8 +1,8 @@
 // New Table: the variant, the game level, the seats in play and the humans
 // among them, Visitor mode; opens Betting, Player Settings and Preferences.
-// Every control writes straight into the record. Cancel is reported by
-// dealer = 255 (the dialog always ends accepted); the caller holds the copy
-// that undoes it.
+// Every control writes straight into the record. Cancel, like Escape and the
+// window's close button, is reported by dealer = 255 (the dialog always ends
+// accepted); the caller holds the copy that undoes it.
 #pragma once
 
 #include <QDialog>
@@ -41,7 +41,7 @@ class NewTableDialog : public QDialog {
   QPushButton* HelpButton() const { return help_; }
 
  protected:
-  // Closing the window is its "Go".
+  // Escape and the window's close button are its "Cancel".
   void reject() override;
 
  private:

@@ -55,6 +55,8 @@ PlayerSettingsDialog::PlayerSettingsDialog(DialogContext& ctx, QWidget* parent)
   auto* top = new QGridLayout;
   seatList_ = new QComboBox(this);
   nameBox_ = new QLineEdit(this);
+  // No more characters than a name keeps: what is typed is what is stored.
+  nameBox_->setMaxLength(kLongestTypedName);
   kindList_ = new QComboBox(this);
   preview_ = new SeatPreview(ctx_.zoom, this);
   top->addWidget(new QLabel(QStringLiteral("Settings for:"), this), 0, 0);
@@ -145,7 +147,9 @@ void PlayerSettingsDialog::RefreshPlayerSettings(int seat) {
 }
 
 void PlayerSettingsDialog::StorePlayerName(int seat) {
-  if (seat < 0 || seat >= kSeatCount) return;
+  // A longer name set elsewhere shows cut short; it is replaced only when the
+  // player edits it.
+  if (seat < 0 || seat >= kSeatCount || !nameBox_->isModified()) return;
   StoreSeatName(ctx_.table.players[seat], nameBox_->text());
 }
 

@@ -28,7 +28,8 @@ class PlayerSettingsDialog : public QDialog {
   void FillPlayerSettingsLists();
   // Shows one seat: statistics, name, kind, seat list and picture.
   void RefreshPlayerSettings(int seat);
-  // Copies the name box into the seat's name when it holds 1 to 6 characters.
+  // Copies the name box into the seat's name when the player has edited it
+  // and it holds a name (the box takes at most 6 characters).
   void StorePlayerName(int seat);
   void DrawSeatPreview(int seat);
 

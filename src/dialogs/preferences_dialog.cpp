@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,6 +41,11 @@ QPushButton* MakeSwatchButton(int zoom, QWidget* parent) {
 PreferencesDialog::PreferencesDialog(DialogContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), picker_(PickWithColorDialog) {
   setWindowTitle(QStringLiteral("Preferences"));
+  // White behind the labels and boxes; the buttons keep their own faces.
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
   const int zoom = std::max(ctx_.zoom, 1);
   auto* layout = new QVBoxLayout(this);
   auto addIndented = [this, layout](QCheckBox* box) {

@@ -63,7 +63,14 @@ void TableView::AnimateBoardDeal(TableRecord& table, int seat, bool allNew) {
   } else {
     options.hideBoardCard.fill(true);
   }
+  // The cards come from beyond the table picture: right of it they cross
+  // whatever the table shows there (felt, in the six-seat layout), which each
+  // frame puts back before drawing the centre.
+  const Rect beyond{centre.right, centre.top, kTableRect.right, centre.bottom};
+  const QImage under =
+      canvas_.Image().copy(beyond.left, beyond.top, beyond.Width(), beyond.Height());
   auto frame = [&] {
+    canvas_.Blit(under, beyond.left, beyond.top);
     DrawCentreWithTurn(table, centre, options, turn);
     Present();
   };

@@ -76,7 +76,7 @@ void TableView::DrawPotArea(TableRecord& table, const Rect& rect) {
 void TableView::DrawPotAreaWithTurn(TableRecord& table, const Rect& rect, const Turn& turn) {
   const bool anyWon = AnySeatWon(table);
   const bool markTurn = turn.code == TurnForcedBet || turn.code == TurnAct;
-  uint16_t total = 0;
+  uint64_t total = 0;  // ten 32-bit amounts never wrap here
   for (int seat = 0; seat < kSeatCount; ++seat) {
     Rect cell;
     SeatRect(table.smallTable, rect, cell, seat);
@@ -90,11 +90,11 @@ void TableView::DrawPotAreaWithTurn(TableRecord& table, const Rect& rect, const 
     if (p.kind == KindInactive) continue;
     const uint32_t amount = anyWon ? p.winnings : p.inPot;
     DrawChipStack({cell.left, cell.top - 15, cell.right, cell.bottom - 8}, amount, false);
-    total = static_cast<uint16_t>(total + (amount & 0xFFFFu));
+    total += amount;
   }
   if (session_.showAmounts && total != 0) {
-    char label[16];
-    std::snprintf(label, sizeof label, "POT:$%d", static_cast<int>(total));
+    char label[32];
+    std::snprintf(label, sizeof label, "POT:$%llu", static_cast<unsigned long long>(total));
     DrawGlyphText(label, kPotLabelX, kPotLabelY, kLabelGreen);
   }
 }

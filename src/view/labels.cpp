@@ -81,10 +81,10 @@ void TableView::DrawSeatLabels(const TableRecord& table, int seat, bool showdown
                   LeadsTheBetting(table, seat) ? kLabelRed : kLabelGreen);
   }
   if (session_.showAmounts) {
-    const uint32_t shown = p.chips + p.winnings;
+    const uint64_t shown = uint64_t{p.chips} + p.winnings;
     const bool shortStack = uint64_t{p.chips} < uint64_t{10} * table.baseBet;
-    char amount[16];
-    std::snprintf(amount, sizeof amount, "$%u", static_cast<unsigned>(shown));
+    char amount[32];
+    std::snprintf(amount, sizeof amount, "$%llu", static_cast<unsigned long long>(shown));
     DrawGlyphText(amount, L, B - 15, shortStack ? kLabelRed : kLabelGreen);
   }
 }

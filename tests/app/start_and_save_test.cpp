@@ -13,6 +13,7 @@
 #include "app/data_file.h"
 #include "app/single_instance.h"
 #include "app/zoom.h"
+#include "dialogs/about_dialog.h"
 #include "game_harness.h"
 
 namespace qf::apptest {
@@ -166,12 +167,18 @@ TEST(CommandLine, ReadsTheOptionsAndRefusesBadValues) {
   }
 }
 
-TEST(Zoom, TheLargestFactorThatFitsTheScreen) {
-  EXPECT_EQ(DefaultZoom(QSize(800, 600)), 1);
-  EXPECT_EQ(DefaultZoom(QSize(1366, 728)), 2);
-  EXPECT_EQ(DefaultZoom(QSize(1920, 1040)), 3);
-  EXPECT_EQ(DefaultZoom(QSize(2560, 1400)), 4);
-  EXPECT_EQ(DefaultZoom(QSize(3840, 2100)), 4);
+TEST(Zoom, TheLargestFactorAtWhichTheTableAndTheAboutBoxFitTheScreen) {
+  const struct {
+    QSize available;
+    int zoom;
+  } screens[] = {{{800, 600}, 1},   {{1366, 728}, 2},  {{1600, 1200}, 3},
+                 {{1920, 1040}, 3}, {{2560, 1400}, 4}, {{3840, 2100}, 4}};
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.available.height());
+    const int zoom = DefaultZoom(screen.available, AboutDialog::SizeAtZoom);
+    EXPECT_EQ(zoom, screen.zoom);
+    EXPECT_LE(AboutDialog::SizeAtZoom(zoom).height(), screen.available.height());
+  }
 }
 
 QString UniqueInstanceName() {
@@ -180,12 +187,18 @@ QString UniqueInstanceName() {
       .arg(QDateTime::currentMSecsSinceEpoch());
 }
 
-TEST(SingleInstance, ASecondStartAsksTheFirstToRaiseItsWindow) {
-  const QString name = UniqueInstanceName();
-  SingleInstance first(name);
+TEST(SingleInstance, OneCopyPerTableFileAndASecondStartOnItRaisesTheFirst) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
+  ASSERT_TRUE(QFile::link(dir.path() + "/real", dir.path() + "/alias"));
+  SingleInstance first(InstanceNameFor(dir.path() + "/real/t.dat"));  // no file yet
   ASSERT_TRUE(first.Claim());
   QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
-  SingleInstance second(name);
+  SingleInstance otherTable(InstanceNameFor(dir.path() + "/real/u.dat"));
+  EXPECT_TRUE(otherTable.Claim());
+  // The same file, written meanwhile, reached through a link and a "..".
+  ASSERT_TRUE(QFile(dir.path() + "/real/t.dat").open(QIODevice::WriteOnly));
+  SingleInstance second(InstanceNameFor(dir.path() + "/alias/../alias/t.dat"));
   EXPECT_FALSE(second.Claim());
   EXPECT_TRUE(raised.wait(2000));
 }

@@ -4,17 +4,23 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "dialogs/about_dialog.h"
 #include "dialogs/betting_dialog.h"
+#include "dialogs/confirmation_dialog.h"
 #include "dialogs/custom_betting_dialog.h"
 #include "dialogs/dialog_test_support.h"
+#include "dialogs/game_stats_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/preferences_dialog.h"
 #include "flow/driver.h"
@@ -181,14 +187,6 @@ TEST_F(NewTableDialogTest, VisitorTellsTheTableWillNotBeSaved) {
   EXPECT_FALSE(bench.session.visitorMode);
 }
 
-TEST_F(NewTableDialogTest, ClosingTheWindowIsGoNotCancel) {
-  bench.table.dealer = 1;
-  NewTableDialog dialog(bench.ctx);
-  WhenOpen<NewTableDialog>([](NewTableDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-  EXPECT_EQ(bench.table.dealer, 1);
-}
-
 // A table screen that runs the real New Table dialog and draws nothing.
 class DialogOnlyUi : public NullTableUi {
  public:
@@ -243,6 +241,67 @@ TEST(DialogHelpTest, EachHelpButtonOpensItsPage) {
     Click(help);
   EXPECT_EQ(bench.helpAnchors,
             QStringList({"NewTable_Help", "Game_Help", "CustomBet_Help", "Preferences_Help"}));
+}
+
+// Escape and the window's close button are Cancel in a dialog that has a
+// Cancel button and OK in the others: what OK stores is stored, and a
+// question closed that way has no answer.
+TEST(DialogCloseTest, EscapeAndTheCloseButtonAreCancelWhereThereIsOneElseOk) {
+  const auto closed = [](DialogBench&, QDialog*) { return true; };
+  const struct {
+    const char* name;
+    std::function<QDialog*(DialogBench&)> open;  // the dialog, edited by the user
+    std::function<bool(DialogBench&, QDialog*)> kept;
+  } dialogs[] = {
+      {"New Table is cancelled", [](DialogBench& b) { return new NewTableDialog(b.ctx); },
+       [](DialogBench& b, QDialog*) { return b.table.dealer == kDealerCancelled; }},
+      {"Betting", [](DialogBench& b) { return new BettingDialog(b.ctx); }, closed},
+      {"Custom Betting keeps its step on Cancel",
+       [](DialogBench& b) {
+         auto* d = new CustomBettingDialog(b.ctx);
+         d->BetList()->setCurrentRow(0);
+         d->RaiseButton()->click();
+         return d;
+       },
+       [](DialogBench& b, QDialog*) { return b.table.baseBet == 3; }},
+      {"Player Settings stores the name",
+       [](DialogBench& b) {
+         auto* d = new PlayerSettingsDialog(b.ctx);
+         d->NameBox()->clear();
+         QTest::keyClicks(d->NameBox(), "Ada");
+         return d;
+       },
+       [](DialogBench& b, QDialog*) { return std::string(b.table.players[0].name) == "Ada"; }},
+      {"Preferences stores the boxes",
+       [](DialogBench& b) {
+         auto* d = new PreferencesDialog(b.ctx);
+         d->SoundBox()->click();
+         return d;
+       },
+       [](DialogBench& b, QDialog*) { return b.table.soundEnabled == 0; }},
+      {"Game Stats", [](DialogBench& b) { return new GameStatsDialog(b.ctx); }, closed},
+      {"Confirmation has no answer",
+       [](DialogBench&) {
+         return new ConfirmationDialog("Leave?", {"Yes", "No", "Later"});
+       },
+       [](DialogBench&, QDialog* d) { return static_cast<ConfirmationDialog*>(d)->Answer() == 0; }},
+      {"About", [](DialogBench& b) { return new AboutDialog(b.ctx, false); }, closed},
+  };
+  for (const auto& d : dialogs) {
+    for (bool byEscape : {true, false}) {
+      SCOPED_TRACE(std::string(d.name) + (byEscape ? ", by Escape" : ", by the close button"));
+      DialogBench bench;
+      bench.table.dealer = 1;
+      const std::unique_ptr<QDialog> dialog(d.open(bench));
+      WhenModalOpens(
+          [byEscape](QWidget* w) {
+            byEscape ? QTest::keyClick(w, Qt::Key_Escape) : void(w->close());
+          },
+          [&dialog](QWidget* w) { return w == dialog.get(); });
+      EXPECT_EQ(dialog->exec(), QDialog::Accepted);
+      EXPECT_TRUE(d.kept(bench, dialog.get()));
+    }
+  }
 }
 
 }  // namespace

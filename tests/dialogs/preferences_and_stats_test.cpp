@@ -41,6 +41,12 @@ TEST_F(PreferencesDialogTest, DefaultTableOpensWithItsPreferences) {
     }
     EXPECT_TRUE(found) << section;
   }
+  // White behind the labels and boxes, as all around them.
+  const QImage shown = dialog.grab().toImage();
+  const QLabel* label = dialog.findChild<QLabel*>();
+  for (const QPoint at : {QPoint(2, 2), label->geometry().topRight() + QPoint(-2, 2),
+                          QPoint(shown.width() - 3, shown.height() - 3)})
+    EXPECT_EQ(shown.pixel(at) & 0xFFFFFFu, 0xFFFFFFu) << at.x() << ", " << at.y();
 }
 
 TEST_F(PreferencesDialogTest, BoxesAreStoredWhenTheDialogClosesAndBustedIsInverted) {
@@ -104,14 +110,15 @@ using GameStatsDialogTest = DialogTest;
 TEST_F(GameStatsDialogTest, FiguresOfAHandInProgress) {
   bench.SeatKinds({KindHuman, KindSmart, KindStupid, KindInactive});
   PlayerRecord* p = bench.table.players;
-  p[0].chips = 150, p[0].inPot = 30, p[0].handsPlayed = 12, p[0].rakePaid = 3;
-  p[1].chips = 100, p[1].inPot = 20, p[1].handsPlayed = 15, p[1].rakePaid = 5;
+  // Sums beyond 32 bits are shown whole.
+  p[0].chips = 4'000'000'000u, p[0].inPot = 30, p[0].handsPlayed = 12, p[0].rakePaid = 3;
+  p[1].chips = 100, p[1].inPot = 20, p[1].handsPlayed = 15, p[1].rakePaid = 4'294'967'295u;
   p[2].chips = 80, p[2].inPot = 0, p[2].handsPlayed = 15;
   p[3].handsPlayed = 40, p[3].rakePaid = 2;  // an old seat, out of play now
   GameStatsDialog dialog(bench.ctx);
   QStringList figures;
   for (int i = 0; i < GameStatsDialog::kFigureCount; ++i) figures << dialog.FigureLabel(i)->text();
-  EXPECT_EQ(figures, QStringList({"40", "10", "Intermediate", "3", "380"}));
+  EXPECT_EQ(figures, QStringList({"40", "4294967300", "Intermediate", "3", "4000000230"}));
 }
 
 TEST_F(GameStatsDialogTest, LevelFollowsTheComputerSeats) {

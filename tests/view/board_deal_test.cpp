@@ -83,5 +83,14 @@ TEST_F(BoardDeal, TurnSlidesOnlyTheNewCard) {
   EXPECT_TRUE(ShowsBoardCard(frames.back(), 3));
 }
 
+TEST_F(BoardDeal, SixSeatSlideLeavesNothingOnTheFeltRightOfTheTable) {
+  SetUpTable(table, true, false, KindHuman);
+  DealOrderedDeck(table, table.holeCards);
+  view.DrawFullTable(table, false);
+  DealBoardTo(3);
+  EXPECT_EQ(presentations, 48 + 1 + 5 + 1);
+  EXPECT_TRUE(IsFelt(Buffer(), {215, 60, 240, 180}));
+}
+
 }  // namespace
 }  // namespace qf::test

@@ -87,6 +87,12 @@ TEST_F(Buttons, FocusLightsOneButtonAndFallsBackToTheFirst) {
 }
 
 TEST_F(Buttons, PressAndTrackFeedback) {
+  // Button 1 is lit while pressed: by the stylus, or by Enter while it has the focus.
+  for (const int key : {0, 13}) {
+    ui.DrawButton(1, "Call 4", false);
+    PressButtons(session, ui, key, key == 0 ? 20 : 0, 250);
+    EXPECT_TRUE(ShowsFace(Buffer(), 1, true)) << key;
+  }
   const Rect hit = ButtonHitRect(2);
   PressButtons(session, ui, 0, hit.left + 10, hit.top + 5);  // stylus down on button 2
   EXPECT_TRUE(ShowsFace(Buffer(), 2, true));
