@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
 
   qf::BlockQuitSignals();  // before any thread starts, so all of them inherit it
   QApplication app(argc, argv);
+  // Preferences that are not part of the table: ~/.config/quillfern/Quillfern.conf.
+  QApplication::setOrganizationName("quillfern");
   QApplication::setApplicationName("Quillfern");
   QApplication::setApplicationVersion(qf::ProgramVersion());
   return qf::RunGame(app, options, startedAt);

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QSettings>
 #include <cstdio>
 #include <cstring>
 
@@ -41,6 +42,7 @@ class HandlerScope {
 };
 
 constexpr int kNoPosition = -32768;
+constexpr int kOddsStripHeight = 10;
 
 bool SameVisiblePart(const QImage& buffer, const QImage& shown) {
   if (shown.isNull() || shown.format() != buffer.format()) return false;
@@ -83,6 +85,7 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
   view_.SetPresenter([this] { tableWidget_->repaint(); });
   if (config_.pause) view_.SetPauseFunction(config_.pause);
 
+  connect(&odds_, &OddsCounter::TextChanged, this, [this] { ShowOdds(); });
   tickTimer_.setInterval(kTickMs);
   connect(&tickTimer_, &QTimer::timeout, this, &MainWindow::RunTick);
   BuildMenus();
@@ -128,6 +131,13 @@ void MainWindow::BuildMenus() {
   amounts->setObjectName("actionAmounts");
   amounts->setCheckable(true);
   connect(amounts, &QAction::toggled, this, &MainWindow::ToggleAmounts);
+  // The odds are a preference of the player's, kept in the configuration
+  // folder rather than in the table.
+  QAction* odds = labels->addAction("Odds");
+  odds->setObjectName("actionOdds");
+  odds->setCheckable(true);
+  odds->setChecked(QSettings().value(kOddsSetting, false).toBool());
+  connect(odds, &QAction::toggled, this, &MainWindow::ToggleOdds);
 
   QMenu* view = menuBar()->addMenu("View");
   auto* zoomGroup = new QActionGroup(this);
@@ -232,6 +242,7 @@ void MainWindow::SaveUnlessVisitor() {
 }
 
 void MainWindow::Present() {
+  ShowOdds();
   const QImage& buffer = view_.BackBuffer();
   if (SameVisiblePart(buffer, shown_)) return;
   shown_ = buffer.copy(0, 0, kTableWidth, kTableHeight);
@@ -421,6 +432,24 @@ void MainWindow::ToggleNames(bool on) {
   session_.showNames = on;
   ui_.DrawFullTable(table_, false);
   Present();
+}
+
+void MainWindow::ToggleOdds(bool on) {
+  QSettings().setValue(kOddsSetting, on);
+  ShowOdds();
+}
+
+void MainWindow::ShowOdds() {
+  const QAction* odds = findChild<QAction*>("actionOdds");
+  if (odds != nullptr && odds->isChecked()) {
+    odds_.Ask(table_);
+  } else {
+    odds_.Clear();
+  }
+  // The strip right under the board cards, where nothing else is drawn.
+  const Rect board = TableView::BoardCardsRect(table_);
+  tableWidget_->SetOverlay(odds_.Text(), QRect(board.left - 10, board.bottom + 1,
+                                               board.Width() + 20, kOddsStripHeight));
 }
 
 void MainWindow::ToggleAmounts(bool on) {

@@ -16,6 +16,7 @@
 #include "app/app_table_ui.h"
 #include "app/bet_popup_list.h"
 #include "app/help_window.h"
+#include "app/odds_counter.h"
 #include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "engine/rng.h"
@@ -45,6 +46,7 @@ struct MainWindowConfig {
 };
 
 inline constexpr int kTickMs = 100;
+inline constexpr char kOddsSetting[] = "table/odds";
 
 // The program's icon, drawn for each size of the desktop's icon theme.
 QIcon ProgramIcon();
@@ -70,6 +72,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   TableUi& Ui() { return ui_; }
   const QImage& BackBuffer() const { return view_.BackBuffer(); }
   TableWidget* TableArea() { return tableWidget_; }
+  OddsCounter& Odds() { return odds_; }
   BetPopupList* BetPopup() { return popup_; }
   HelpWindow* Help() { return help_; }
   const QTimer& TickTimer() const { return tickTimer_; }
@@ -114,6 +117,9 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void AboutCommand();
   void ToggleNames(bool on);
   void ToggleAmounts(bool on);
+  void ToggleOdds(bool on);
+  // Asks for the odds of the table as it stands and shows what is counted.
+  void ShowOdds();
 
   MainWindowConfig config_;
   TableRecord table_{};
@@ -121,6 +127,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   Rng rng_;
   TableView view_;
   AppTableUi ui_;
+  OddsCounter odds_;
   TableWidget* tableWidget_ = nullptr;
   QTimer tickTimer_;
   SoundPlayer sound_;

@@ -2,7 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "flow/table_geometry.h"
@@ -52,7 +54,39 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                      exposed.height() / zoom_ + 2);
   const QRect clipped = source.intersected(QRect(0, 0, kTableWidth, kTableHeight));
   painter.drawImage(QRect(clipped.topLeft() * zoom_, clipped.size() * zoom_), backBuffer_, clipped);
+  if (!overlayText_.isEmpty()) DrawOverlay(painter);
   if (handlers_.painted) handlers_.painted();
+}
+
+void TableWidget::SetOverlay(const QString& text, const QRect& area) {
+  if (text == overlayText_ && area == overlayArea_) return;
+  const QRect before(overlayArea_.topLeft() * zoom_, overlayArea_.size() * zoom_);
+  overlayText_ = text;
+  overlayArea_ = area;
+  update(before);
+  update(QRect(area.topLeft() * zoom_, area.size() * zoom_));
+}
+
+void TableWidget::DrawOverlay(QPainter& painter) {
+  const QRect area(overlayArea_.topLeft() * zoom_, overlayArea_.size() * zoom_);
+  QFont font = painter.font();
+  font.setBold(true);
+  // As large as the strip is high, smaller if the line would not fit its width.
+  int pixels = std::max(6, area.height() - 2 * zoom_);
+  for (; pixels > 6; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(overlayText_) + 4 * zoom_ <= area.width()) break;
+  }
+  font.setPixelSize(pixels);
+  painter.setFont(font);
+  const int width = QFontMetrics(font).horizontalAdvance(overlayText_) + 4 * zoom_;
+  const QRect box(area.center().x() - width / 2, area.top(), width, area.height());
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 0, 170));
+  painter.drawRoundedRect(box, 2 * zoom_, 2 * zoom_);
+  painter.setPen(Qt::white);
+  painter.drawText(box, Qt::AlignCenter, overlayText_);
 }
 
 void TableWidget::SendStylus(StylusEvent event, const QPointF& position) {

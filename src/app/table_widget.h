@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <set>
+
+class QPainter;
 
 namespace qf {
 
@@ -32,6 +36,12 @@ class TableWidget : public QWidget {
   void SetZoom(int zoom);
   int Zoom() const { return zoom_; }
 
+  // A line of text over the table (the player's odds), centred in area (in
+  // table pixels), drawn with a real font at the zoom so it reads at every
+  // size; an empty text shows nothing.
+  void SetOverlay(const QString& text, const QRect& area);
+  const QString& OverlayText() const { return overlayText_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -44,8 +54,12 @@ class TableWidget : public QWidget {
  private:
   void SendStylus(StylusEvent event, const QPointF& position);
 
+  void DrawOverlay(QPainter& painter);
+
   const QImage& backBuffer_;
   int zoom_ = 1;
+  QString overlayText_;
+  QRect overlayArea_;
   TableWidgetHandlers handlers_;
   // Keys pressed while the table had the focus: a release acts only for these,
   // so a key that closed the bet popup does not act again on the table.

@@ -13,6 +13,8 @@ namespace {
 
 constexpr int kBoardCards = 5;
 constexpr int kBoardCardStep = 27;
+constexpr int kBoardCardWidth = 25;
+constexpr int kBoardCardHeight = 40;
 constexpr int kPotLabelX = 160;
 constexpr int kPotLabelY = 82;
 
@@ -43,15 +45,11 @@ void TableView::DrawCentreWithTurn(TableRecord& table, const Rect& rect,
   if (!options.skipBoard) DrawBoard(table, rect, options);
 }
 
-void TableView::DrawBoard(const TableRecord& table, const Rect& rect,
-                          const CentreOptions& options) {
-  uint8_t cards[kMaxCards];
-  SeatCards(table, 0, cards);
-  const int hole = table.holeCards;
-  const int n = std::clamp(static_cast<int>(table.players[0].cardsSeen) - hole, 0,
-                           std::min(kBoardCards, kMaxCards - hole));
-  const Rect b = SeatRectOf(table.smallTable, rect, -1);
-  int x0, y;
+namespace {
+
+// Where the first board card of a full board stands.
+void BoardOrigin(const TableRecord& table, const Rect& centre, int& x0, int& y) {
+  const Rect b = SeatRectOf(table.smallTable, centre, -1);
   if (table.smallTable == 1) {
     x0 = b.left + 30;
     y = b.top + (b.bottom - b.top) / 3;
@@ -59,6 +57,25 @@ void TableView::DrawBoard(const TableRecord& table, const Rect& rect,
     x0 = b.left;
     y = b.top + (b.bottom - b.top) / 4 - 5;
   }
+}
+
+}  // namespace
+
+Rect TableView::BoardCardsRect(const TableRecord& table) {
+  int x0 = 0, y = 0;
+  BoardOrigin(table, CentreRect(table), x0, y);
+  return {x0, y, x0 + kBoardCardStep * (kBoardCards - 1) + kBoardCardWidth, y + kBoardCardHeight};
+}
+
+void TableView::DrawBoard(const TableRecord& table, const Rect& rect,
+                          const CentreOptions& options) {
+  uint8_t cards[kMaxCards];
+  SeatCards(table, 0, cards);
+  const int hole = table.holeCards;
+  const int n = std::clamp(static_cast<int>(table.players[0].cardsSeen) - hole, 0,
+                           std::min(kBoardCards, kMaxCards - hole));
+  int x0 = 0, y = 0;
+  BoardOrigin(table, rect, x0, y);
   for (int i = 0; i < n; ++i) {
     int x = x0 + kBoardCardStep * i;
     // A hidden card is on its way in from the right.

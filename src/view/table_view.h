@@ -44,6 +44,8 @@ class TableView {
   // Layout rectangles for the table's current layout.
   static Rect CentreRect(const TableRecord& table);
   static Rect BoardRect(const TableRecord& table);
+  // Where the five cards of a full board stand.
+  static Rect BoardCardsRect(const TableRecord& table);
   // Where a seat's bet stack stands in the pot grid (the cell shrunk by two
   // pixels, reaching 15 pixels up and stopping 8 short of its bottom).
   static Rect PotStackRect(const TableRecord& table, int seat);

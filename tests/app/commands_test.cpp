@@ -2,7 +2,9 @@
 // while a dialog is open.
 #include <QLabel>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 
 #include "game_harness.h"
 
@@ -40,6 +42,32 @@ TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
     EXPECT_NE(after, before);
     before = after;
   }
+}
+
+TEST(Commands, OddsShowOnThePlayersTurnOnlyAndTheChoiceIsRemembered) {
+  GameHarness game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  auto* odds = game.window->findChild<QAction*>("actionOdds");
+  ASSERT_NE(odds, nullptr);
+  EXPECT_FALSE(odds->isChecked());
+  EXPECT_TRUE(game.window->TableArea()->OverlayText().isEmpty());
+  const QImage plain = Shown(game);
+  game.Trigger("actionOdds");
+  EXPECT_TRUE(QSettings().value(kOddsSetting).toBool());
+  game.window->Odds().WaitForCount();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(QRegularExpression("^Win \\d+% Tie \\d+%  Pot odds \\d(\\.\\d)?:1$")
+                  .match(game.window->TableArea()->OverlayText())
+                  .hasMatch())
+      << game.window->TableArea()->OverlayText().toStdString();
+  EXPECT_NE(Shown(game), plain);
+  // Once the player has acted the computers' turns show nothing.
+  game.Key(Qt::Key_1);
+  EXPECT_TRUE(game.window->TableArea()->OverlayText().isEmpty());
+  game.Trigger("actionOdds");
+  EXPECT_FALSE(QSettings().value(kOddsSetting).toBool());
 }
 
 TEST(Commands, MenuDialogsAndACancelledNewTableLeaveTheHandAndGoStartsANewOne) {
