@@ -45,6 +45,7 @@ TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
 }
 
 TEST(Commands, OddsShowOnThePlayersTurnOnlyAndTheChoiceIsRemembered) {
+  QSettings().remove(kOddsSetting);
   GameHarness game;
   game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
   game.Start();
