@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/deck.h"
+#include "view/glyphs.h"
 #include "view/seat_facts.h"
 #include "view/table_view.h"
 
@@ -111,8 +112,11 @@ void TableView::DrawPotAreaWithTurn(TableRecord& table, const Rect& rect, const 
   }
   if (session_.showAmounts && total != 0) {
     char label[32];
-    std::snprintf(label, sizeof label, "POT:$%llu", static_cast<unsigned long long>(total));
-    DrawGlyphText(label, kPotLabelX, kPotLabelY, kLabelGreen);
+    const int length =
+        std::snprintf(label, sizeof label, "POT:$%llu", static_cast<unsigned long long>(total));
+    // A long total moves left so that its last digit stays on the table.
+    DrawGlyphText(label, std::min(kPotLabelX, kTableWidth - kGlyphWidth * length), kPotLabelY,
+                  kLabelGreen);
   }
 }
 
