@@ -1,6 +1,9 @@
 #include "sim/bench_command.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "sim/command_options.h"
@@ -19,7 +22,10 @@ const char kBenchHelp[] =
     "table records, in hex), the time taken and hands per second of processor\n"
     "time. The signature changes exactly when the game's behaviour changes.\n"
     "\n"
-    "  --help   this text\n";
+    "  --history   play the runs a second time recording every hand to a\n"
+    "              temporary hand history file, and print what that costs\n"
+    "              (the signature must not change)\n"
+    "  --help      this text\n";
 
 namespace {
 
@@ -28,6 +34,21 @@ const std::vector<uint32_t> kTenSeats = {KindSmart,    KindTight,    KindLoose, 
                                          KindTight,    KindLoose};
 const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose,  KindStupid,
                                            KindParanoid, KindBluffing, KindErratic};
+
+std::string Hex(uint64_t value) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+  return text;
+}
+
+std::string Timing(const BenchOutcome& outcome) {
+  char line[160];
+  std::snprintf(
+      line, sizeof line, "%llu hands in %.2f s (%.2f s of processor time): %.0f hands per second\n",
+      static_cast<unsigned long long>(outcome.hands), outcome.seconds, outcome.cpuSeconds,
+      outcome.cpuSeconds > 0 ? static_cast<double>(outcome.hands) / outcome.cpuSeconds : 0.0);
+  return line;
+}
 
 }  // namespace
 
@@ -61,11 +82,14 @@ std::vector<SimConfig> BenchRuns() {
   return runs;
 }
 
-BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out) {
+BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out,
+                      const std::string& historyFile) {
   BenchOutcome outcome;
   outcome.signature = kFnvOffsetBasis;
-  for (const SimConfig& config : runs) {
+  for (SimConfig config : runs) {
+    config.historyFile = historyFile;
     SimResult result = RunSimulation(config, nullptr);
+    if (!historyFile.empty()) std::filesystem::remove(historyFile);
     outcome.signature = Fnv1a(&result.table, sizeof result.table, outcome.signature);
     outcome.hands += result.hands;
     outcome.seconds += result.seconds;
@@ -84,9 +108,12 @@ BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out) {
 int RunBenchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   OptionReader reader(args);
   bool help = false;
+  bool history = false;
   while (std::optional<std::string> name = reader.Next()) {
     if (*name == "--help") {
       help = reader.Flag();
+    } else if (*name == "--history") {
+      history = reader.Flag();
     } else {
       reader.Fail("unknown option " + *name);
     }
@@ -101,15 +128,26 @@ int RunBenchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
   }
   BenchOutcome outcome = RunBench(BenchRuns(), &out);
-  char line[200];
-  std::snprintf(
-      line, sizeof line,
-      "signature %016llx\n%llu hands in %.2f s (%.2f s of processor time): %.0f hands "
-      "per second\n",
-      static_cast<unsigned long long>(outcome.signature),
-      static_cast<unsigned long long>(outcome.hands), outcome.seconds, outcome.cpuSeconds,
-      outcome.cpuSeconds > 0 ? static_cast<double>(outcome.hands) / outcome.cpuSeconds : 0.0);
-  out << line;
+  out << "signature " << Hex(outcome.signature) << "\n" << Timing(outcome);
+  if (history) {
+    const std::string file = (std::filesystem::temp_directory_path() /
+                              ("quillfern-bench-" + std::to_string(getpid()) + ".phhs"))
+                                 .string();
+    const BenchOutcome recorded = RunBench(BenchRuns(), nullptr, file);
+    out << "with the hand history: signature " << Hex(recorded.signature) << "\n"
+        << Timing(recorded);
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "recording costs %.0f%% of the hands per second of processor time, %.0f%% "
+                  "of those per second of wall-clock time\n",
+                  100.0 * (1.0 - outcome.cpuSeconds / recorded.cpuSeconds),
+                  100.0 * (1.0 - outcome.seconds / recorded.seconds));
+    out << line;
+    if (recorded.signature != outcome.signature) {
+      err << "quillfern-sim bench: recording the hands changed the play\n";
+      return 1;
+    }
+  }
   if (!outcome.stalled.empty()) {
     err << "quillfern-sim bench: a run stopped: " << outcome.stalled << "\n";
     return 1;

@@ -22,8 +22,10 @@ struct BenchOutcome {
   std::string stalled;      // a run that stopped early, "" when none did
 };
 
-// Plays the runs; with out set, one line per run is printed.
-BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out);
+// Plays the runs; with out set, one line per run is printed. With a history
+// file, every hand is recorded there (the file is removed after each run).
+BenchOutcome RunBench(const std::vector<SimConfig>& runs, std::ostream* out,
+                      const std::string& historyFile = "");
 
 // args are the words after "bench". Returns 0, 1 when a run stopped making
 // progress, or 2 for bad arguments.
