@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include "flow/driver.h"
 #include "flow/repaint.h"
 #include "flow/table_input.h"
+#include "history/history_files.h"
 
 namespace qf {
 namespace {
@@ -65,7 +67,8 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
       config_(std::move(config)),
       rng_(config_.seed),
       view_(session_),
-      ui_(view_, *this) {
+      ui_(view_, *this),
+      history_(HistoryFolderFor(QFile::encodeName(config_.dataFile).toStdString())) {
   setWindowTitle("Quillfern");
   setWindowIcon(ProgramIcon());
 
@@ -157,6 +160,7 @@ void MainWindow::Start() {
     HandlerScope busy(handlerDepth_);
     startStatus_ = LoadOrResetTable(config_.dataFile, table_, rng_, ui_);
   }
+  history_.Start(table_);
   ReportStartupPhase("table loaded");
   // The window is on screen from its creation, so the first run's New Table
   // dialog and the splash come up over it.
@@ -182,6 +186,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     tickTimer_.stop();
     DismissPopupIfOpen();
     SaveUnlessVisitor();
+    history_.Finish(table_, !session_.visitorMode);
     if (help_) help_->close();
   }
   event->accept();
@@ -232,6 +237,7 @@ void MainWindow::SaveUnlessVisitor() {
 }
 
 void MainWindow::Present() {
+  history_.Observe(table_, !session_.visitorMode);
   const QImage& buffer = view_.BackBuffer();
   if (SameVisiblePart(buffer, shown_)) return;
   shown_ = buffer.copy(0, 0, kTableWidth, kTableHeight);
