@@ -114,6 +114,8 @@ void MainWindow::BuildMenus() {
   AddCommand(game, "Preferences", "actionPreferences",
              [this] { RunSettingsDialog<PreferencesDialog>(); });
   AddCommand(game, "Stats", "actionStats", [this] { RunSettingsDialog<GameStatsDialog>(); });
+  AddCommand(game, "Hand History..", "actionHandHistory", [this] { HandHistoryCommand(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   game->addSeparator();
   AddCommand(game, "Help", "actionHelp", [this] { OpenHelp(QString()); });
   AddCommand(game, "About", "actionAbout", [this] { AboutCommand(); });
@@ -188,6 +190,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     SaveUnlessVisitor();
     history_.Finish(table_, !session_.visitorMode);
     if (help_) help_->close();
+    if (historyWindow_) historyWindow_->close();
   }
   event->accept();
 }
@@ -237,7 +240,8 @@ void MainWindow::SaveUnlessVisitor() {
 }
 
 void MainWindow::Present() {
-  history_.Observe(table_, !session_.visitorMode);
+  const HandRecord* hand = history_.Observe(table_, !session_.visitorMode);
+  if (hand && historyWindow_) historyWindow_->AddHand(*hand);
   const QImage& buffer = view_.BackBuffer();
   if (SameVisiblePart(buffer, shown_)) return;
   shown_ = buffer.copy(0, 0, kTableWidth, kTableHeight);
@@ -421,6 +425,18 @@ void MainWindow::AboutCommand() {
   DialogContext context = MakeDialogContext(table_);
   AboutDialog about(context, false, this);
   RunDialog(about);
+}
+
+void MainWindow::HandHistoryCommand() {
+  if (!historyWindow_) {
+    // A Visitor table's hands are kept only in memory.
+    const QString folder =
+        session_.visitorMode ? QString() : QFile::decodeName(history_.Folder().c_str());
+    historyWindow_ = new HistoryWindow(folder, history_.Hands(), Zoom(), this);
+  }
+  historyWindow_->show();
+  historyWindow_->raise();
+  historyWindow_->activateWindow();
 }
 
 void MainWindow::ToggleNames(bool on) {

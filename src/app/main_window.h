@@ -16,6 +16,7 @@
 #include "app/app_table_ui.h"
 #include "app/bet_popup_list.h"
 #include "app/help_window.h"
+#include "app/history_window.h"
 #include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "engine/rng.h"
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   TableWidget* TableArea() { return tableWidget_; }
   BetPopupList* BetPopup() { return popup_; }
   HelpWindow* Help() { return help_; }
+  HistoryWindow* HandHistory() { return historyWindow_; }
   const TableHistory& History() const { return history_; }
   const QTimer& TickTimer() const { return tickTimer_; }
   LoadStatus StartStatus() const { return startStatus_; }
@@ -116,6 +118,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void RunSettingsDialog();
   void NewTableCommand();
   void AboutCommand();
+  void HandHistoryCommand();
   void ToggleNames(bool on);
   void ToggleAmounts(bool on);
 
@@ -130,6 +133,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   SoundPlayer sound_;
   QPointer<HelpWindow> help_;
   TableHistory history_;
+  QPointer<HistoryWindow> historyWindow_;
   QPointer<BetPopupList> popup_;
   QList<QAction*> zoomActions_;
   QImage shown_;  // the visible part as last presented

@@ -112,9 +112,11 @@ TEST(SavedTable, AVisitorTableIsNotSaved) {
   game.Key(Qt::Key_3);
   ASSERT_TRUE(game.TickUntil([&] { return game.Session().handSettled; }));
   EXPECT_EQ(FileBytes(game.dataFile), before) << "not even a settled hand is saved";
+  game.Trigger("actionHandHistory");
+  EXPECT_EQ(game.window->HandHistory()->Model().rowCount(), 1) << "its hands are kept in memory";
   game.Close();
   EXPECT_EQ(FileBytes(game.dataFile), before);
-  EXPECT_FALSE(QDir(game.dir.path() + "/history").exists()) << "nor its hands";
+  EXPECT_FALSE(QDir(game.dir.path() + "/history").exists()) << "and never written";
 
   game.answer = nullptr;
   game.Start();
