@@ -112,6 +112,19 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
   EXPECT_EQ(history.Tabs()->currentIndex(), 0);
 }
 
+TEST(HandHistory, AHandEndedByStartBeforeATickPaidItIsRecorded) {
+  HistoryGame game;
+  game.WriteTable(MakeTable({KindHuman, KindSmart}));
+  game.Start();
+  ASSERT_TRUE(game.TickToPlayer());
+  game.Key(Qt::Key_3);  // the player folds,
+  game.Key(Qt::Key_1);  // and "Start" pays and ends the hand at once
+  ASSERT_EQ(game.window->History().Hands().size(), 1u);
+  for (const HandPlayer& player : game.window->History().Hands()[0].players) {
+    EXPECT_EQ(player.finishingStack, game.Table().players[player.seat].chips);
+  }
+}
+
 // Writes the documentation's pictures of the window when QF_SCREENSHOT_DIR
 // names a folder; otherwise it is skipped.
 TEST(HandHistory, Screenshots) {
