@@ -29,6 +29,7 @@ class HistoryChart : public QChartView {
 
  private:
   bool Append(const HandRecord& hand, int index, QList<QPointF>& stack, QList<QPointF>& balance);
+  void MarkPoints();
   void Fit();
   int PointNear(const QPointF& value) const;
   void ShowTip(const QPointF& value, bool on);
@@ -37,8 +38,12 @@ class HistoryChart : public QChartView {
   QLineSeries* balance_;
   QValueAxis* handsAxis_;
   QValueAxis* dollarsAxis_;
-  std::vector<int> handOfPoint_;
-  std::vector<QString> tipOfPoint_;
+  struct Point {
+    int hand;  // index into the hands given
+    uint64_t number;
+    int64_t result;
+  };
+  std::vector<Point> points_;
   double low_ = 0;
   double high_ = 0;
 };

@@ -16,7 +16,6 @@
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <set>
 
 #include "app/history_chart.h"
 #include "app/table_widget.h"
@@ -26,6 +25,14 @@
 namespace qf {
 namespace {
 
+bool Older(const HandRecord& a, const HandRecord& b) {
+  return a.startTime != b.startTime ? a.startTime < b.startTime : a.number < b.number;
+}
+
+bool Same(const HandRecord& a, const HandRecord& b) {
+  return a.number == b.number && a.startTime == b.startTime;
+}
+
 // Every hand of the folder's day files, oldest first.
 std::vector<HandRecord> ReadFolder(const std::string& folder) {
   std::vector<HandRecord> hands;
@@ -34,11 +41,8 @@ std::vector<HandRecord> ReadFolder(const std::string& folder) {
     hands.insert(hands.end(), std::make_move_iterator(day.begin()),
                  std::make_move_iterator(day.end()));
   }
+  std::stable_sort(hands.begin(), hands.end(), Older);
   return hands;
-}
-
-bool Older(const HandRecord& a, const HandRecord& b) {
-  return a.startTime != b.startTime ? a.startTime < b.startTime : a.number < b.number;
 }
 
 QPushButton* StepButton(QStyle::StandardPixmap icon, const QString& tip, const char* name) {
@@ -120,7 +124,6 @@ void HistoryWindow::BuildLayout(int zoom) {
   replayLayout->setColumnStretch(1, 1);
 
   chart_ = new HistoryChart;
-  chart_->SetHands(model_.Hands());
   tabs_ = new QTabWidget;
   tabs_->addTab(replay, "Replay");
   tabs_->addTab(chart_, "Chart");
@@ -171,6 +174,7 @@ void HistoryWindow::WireSignals() {
     const QString text = QString::fromStdString(HandToPhh(model_.Hands()[hand_]));
     QApplication::clipboard()->setText(text.trimmed() + "\n");
   });
+  connect(tabs_, &QTabWidget::currentChanged, this, &HistoryWindow::UpdateChart);
   connect(chart_, &HistoryChart::HandClicked, this, [this](int hand) {
     SelectRow(model_.RowOf(hand));
     tabs_->setCurrentIndex(0);
@@ -188,24 +192,28 @@ void HistoryWindow::WireSignals() {
 }
 
 void HistoryWindow::OnLoaded() {
-  // The hands read, then those of this run that the files did not hold yet.
+  // The hands read, then those of this run that the files did not hold yet
+  // (written since, or never: a Visitor table's). This run's hands are the
+  // newest, so they are looked for from the end.
   std::vector<HandRecord> hands = loader_.future().takeResult();
   loading_ = false;
-  std::set<std::pair<uint64_t, int64_t>> read;
-  for (const HandRecord& hand : hands) read.insert({hand.number, hand.startTime});
-  const HandRecord* chosen = hand_ >= 0 ? &model_.Hands()[hand_] : nullptr;
-  const std::pair<uint64_t, int64_t> chosenKey =
-      chosen ? std::pair{chosen->number, chosen->startTime} : std::pair{uint64_t{0}, int64_t{0}};
+  const size_t read = hands.size();
   for (const HandRecord& hand : model_.Hands()) {
-    if (!read.contains({hand.number, hand.startTime})) hands.push_back(hand);
+    size_t at = read;
+    while (at > 0 && !Same(hands[at - 1], hand)) --at;
+    if (at == 0) hands.push_back(hand);
   }
-  std::stable_sort(hands.begin(), hands.end(), Older);
+  if (!std::is_sorted(hands.begin(), hands.end(), Older)) {
+    std::stable_sort(hands.begin(), hands.end(), Older);
+  }
+  const HandRecord* chosen = hand_ >= 0 ? &model_.Hands()[hand_] : nullptr;
   int keep = -1;
-  for (size_t i = 0; chosen && i < hands.size(); ++i) {
-    if (std::pair{hands[i].number, hands[i].startTime} == chosenKey) keep = static_cast<int>(i);
+  for (size_t i = hands.size(); chosen && keep < 0 && i-- > 0;) {
+    if (Same(hands[i], *chosen)) keep = static_cast<int>(i);
   }
   model_.SetHands(std::move(hands));
-  chart_->SetHands(model_.Hands());
+  chartBehind_ = true;
+  UpdateChart();
   ShowCount();
   // The hand being replayed stays, without starting again.
   hand_ = keep;
@@ -222,9 +230,19 @@ void HistoryWindow::OnLoaded() {
 void HistoryWindow::AddHand(const HandRecord& hand) {
   model_.AddHand(hand);
   const int index = static_cast<int>(model_.Hands().size()) - 1;
-  chart_->AddHand(model_.Hands()[index], index);
+  if (chartBehind_ || tabs_->currentWidget() != chart_) {
+    chartBehind_ = true;  // laid out again when shown: many points take their time
+  } else {
+    chart_->AddHand(model_.Hands()[index], index);
+  }
   ShowCount();
   if (hand_ < 0) SelectRow(0);
+}
+
+void HistoryWindow::UpdateChart() {
+  if (!chartBehind_ || tabs_->currentWidget() != chart_) return;
+  chartBehind_ = false;
+  chart_->SetHands(model_.Hands());
 }
 
 void HistoryWindow::ShowCount() {

@@ -63,6 +63,7 @@ class HistoryWindow : public QWidget {
   void WireSignals();
   void OnLoaded();
   void ShowCount();
+  void UpdateChart();
   void ChooseHand(int hand);
   void SelectRow(int row);
   void ShowStep(int step);
@@ -79,6 +80,7 @@ class HistoryWindow : public QWidget {
   QTimer playTimer_;
   QFutureWatcher<std::vector<HandRecord>> loader_;
   bool loading_ = false;
+  bool chartBehind_ = true;  // hands came that the chart does not show yet
 
   QCheckBox* onlyMine_ = nullptr;
   QLabel* count_ = nullptr;

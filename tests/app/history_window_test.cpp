@@ -103,6 +103,7 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
 
   // The chart: a point per hand you played; a click on one replays it.
   history.Tabs()->setCurrentIndex(1);
+  QCoreApplication::processEvents();
   HistoryChart& chart = *history.Chart();
   ASSERT_EQ(chart.StackSeries()->count(), 4);
   EXPECT_EQ(chart.BalanceSeries()->count(), 4);
@@ -140,6 +141,7 @@ TEST(HandHistory, Screenshots) {
   for (int i = 0; i < 25; ++i) QTest::keyClick(&history, Qt::Key_Right);
   EXPECT_TRUE(history.grab().save(QDir(dir).filePath("history-replay.png")));
   history.Tabs()->setCurrentIndex(1);
+  QCoreApplication::processEvents();  // the chart lays its axes out
   EXPECT_TRUE(history.grab().save(QDir(dir).filePath("history-chart.png")));
 }
 
