@@ -279,7 +279,7 @@ void HistoryWindow::ChooseHand(int hand) {
 }
 
 void HistoryWindow::ShowStep(int step) {
-  if (replay_.steps.empty()) return;
+  if (replay_.steps.empty() || hand_ < 0) return;
   step_ = std::clamp(step, 0, static_cast<int>(replay_.steps.size()) - 1);
   // The record is the player's own: every card in it is shown face up.
   TableRecord shown = replay_.steps[step_].table;
