@@ -2,6 +2,7 @@
 // through the engine to the stacks they recorded, survive damaged files, and
 // a hand cut by the end of a run is recorded whole by the run that ends it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -24,8 +25,10 @@ namespace fs = std::filesystem;
 class HistoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Named by the process too: other checkouts may run the same tests at once.
     folder_ = fs::temp_directory_path() /
-              ("qf-history-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("qf-history-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
