@@ -89,8 +89,9 @@ QVariant HandListModel::data(const QModelIndex& index, int role) const {
     case kTime:
       return QDateTime::fromSecsSinceEpoch(hand.startTime).toString("yyyy-MM-dd hh:mm");
     case kYourCards:
-      return you < 0 ? QString()
-                     : QString::fromStdString(CardList(hand.players[you].hole.data(), hand.holeCards));
+      return you < 0
+                 ? QString()
+                 : QString::fromStdString(CardList(hand.players[you].hole.data(), hand.holeCards));
     case kBoard: {
       const std::vector<uint8_t> board = BoardOf(hand);
       return QString::fromStdString(CardList(board.data(), static_cast<int>(board.size())));

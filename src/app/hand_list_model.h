@@ -26,8 +26,8 @@ class HandListModel : public QAbstractTableModel {
   void AddHand(HandRecord hand);  // one newer than all the others
   void SetOnlyMine(bool only);
 
-  int HandAt(int row) const;   // -1 for no row
-  int RowOf(int hand) const;   // -1 when the hand is not listed
+  int HandAt(int row) const;  // -1 for no row
+  int RowOf(int hand) const;  // -1 when the hand is not listed
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

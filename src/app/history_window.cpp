@@ -247,8 +247,9 @@ void HistoryWindow::UpdateChart() {
 
 void HistoryWindow::ShowCount() {
   const int rows = model_.rowCount();
-  count_->setText(Loading() ? "Reading the history.."
-                            : rows == 1 ? "1 hand" : QString("%1 hands").arg(rows));
+  count_->setText(Loading()   ? "Reading the history.."
+                  : rows == 1 ? "1 hand"
+                              : QString("%1 hands").arg(rows));
 }
 
 void HistoryWindow::SelectRow(int row) {

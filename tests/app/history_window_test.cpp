@@ -44,6 +44,7 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
   game.WriteTable(MakeTable({KindSmart, KindLoose, KindStupid}));
   game.Start();
   game.PlayTo(3);
+  EXPECT_EQ(game.Open().Model().rowCount(), 3) << "this run's hands, in the file too, listed once";
   game.Close();
   std::vector<HandRecord> written = ReadHandsFile(DayFiles(game.Folder()).back());
   ASSERT_EQ(written.size(), 3u);
@@ -53,16 +54,17 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
   other.number = 99;
   other.startTime -= 60;
   for (HandPlayer& player : other.players) player.seat += player.seat == 0 ? 9 : 0;
-  other.actions.erase(std::find_if(other.actions.begin(), other.actions.end(),
-                                   [](const HandAction& a) { return a.kind == ActionKind::Fold ||
-                                                                    a.kind == ActionKind::CheckCall; }));
+  other.actions.erase(
+      std::find_if(other.actions.begin(), other.actions.end(), [](const HandAction& a) {
+        return a.kind == ActionKind::Fold || a.kind == ActionKind::CheckCall;
+      }));
   ASSERT_TRUE(AppendToFile(DayFiles(game.Folder()).back(), HandToPhh(other), true));
 
   game.Start();
   HistoryWindow& history = game.Open();
   game.Tick();
   game.Key(Qt::Key_1);  // "Start" after the hand the last run ended with
-  game.PlayTo(1);  // numbered on from the file's last hand, and listed at once, on top
+  game.PlayTo(1);       // numbered on from the file's last hand, and listed at once, on top
   ASSERT_EQ(history.Model().rowCount(), 5);
   const QString numbers[] = {"100", "3", "2", "1", "99"};
   for (int row = 0; row < 5; ++row) EXPECT_EQ(game.Cell(row, HandListModel::kNumber), numbers[row]);
@@ -70,10 +72,15 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
   const int seen = SeatCards(game.Table(), 0, cards);
   EXPECT_EQ(game.Cell(0, HandListModel::kYourCards).toStdString(), CardList(cards, 2));
   EXPECT_EQ(game.Cell(0, HandListModel::kBoard).toStdString(), CardList(cards + 2, seen - 2));
+  uint32_t won = 0;
+  for (const PlayerRecord& player : game.Table().players) won += player.winnings;
+  EXPECT_EQ(game.Cell(0, HandListModel::kPot), MoneyText(won));
   int64_t results = 0;
-  for (int row = 0; row < 4; ++row) results += game.Cell(row, HandListModel::kResult).remove('$').toInt();
+  for (int row = 0; row < 4; ++row)
+    results += game.Cell(row, HandListModel::kResult).remove('$').toInt();
   const PlayerRecord& you = game.Table().players[0];
-  EXPECT_EQ(results, int64_t{you.chips} + you.winnings - 200) << "your results add up to your stack";
+  EXPECT_EQ(results, int64_t{you.chips} + you.winnings - 200)
+      << "your results add up to your stack";
   EXPECT_EQ(game.Cell(4, HandListModel::kYourCards), "");
   history.OnlyMineBox()->click();
   EXPECT_EQ(history.Model().rowCount(), 4);
@@ -107,7 +114,13 @@ TEST(HandHistory, HandsAreWrittenAsPlayedAndTheWindowListsReplaysCopiesAndCharts
   HistoryChart& chart = *history.Chart();
   ASSERT_EQ(chart.StackSeries()->count(), 4);
   EXPECT_EQ(chart.BalanceSeries()->count(), 4);
-  const QPointF first = chart.chart()->mapToPosition(chart.StackSeries()->at(0), chart.StackSeries());
+  const auto* dollars = qobject_cast<QValueAxis*>(chart.chart()->axes(Qt::Vertical).at(0));
+  for (const QLineSeries* line : {chart.StackSeries(), chart.BalanceSeries()}) {
+    for (const QPointF& point : line->points())
+      EXPECT_TRUE(point.y() >= dollars->min() && point.y() <= dollars->max());
+  }
+  const QPointF first =
+      chart.chart()->mapToPosition(chart.StackSeries()->at(0), chart.StackSeries());
   QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, chart.mapFromScene(first));
   EXPECT_EQ(number(), 1u);
   EXPECT_EQ(history.Tabs()->currentIndex(), 0);
@@ -132,7 +145,8 @@ TEST(HandHistory, Screenshots) {
   const QString dir = qEnvironmentVariable("QF_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "QF_SCREENSHOT_DIR is not set";
   HistoryGame game;
-  game.WriteTable(MakeTable({KindSmart, KindLoose, KindStupid, KindTight, KindBluffing, KindErratic}));
+  game.WriteTable(
+      MakeTable({KindSmart, KindLoose, KindStupid, KindTight, KindBluffing, KindErratic}));
   game.Start(2);
   game.PlayTo(40);
   HistoryWindow& history = game.Open();
