@@ -3,10 +3,11 @@
 # those that are missing. Safe to run again: it does nothing when all are there.
 set -euo pipefail
 
+# Qt Charts finds its Qt OpenGL dependency through libqt6opengl6-dev's CMake files.
 # The last line: checking the hand history files, the desktop files and manual pages, and
 # building the Debian package (dpkg-shlibdeps, which needs file).
 packages=(g++ cmake ninja-build make libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev qt6-charts-dev libtomlplusplus-dev
+          qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libtomlplusplus-dev
           nlohmann-json3-dev xvfb xauth
           python3 appstream desktop-file-utils groff-base dpkg-dev file)
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include "flow/driver.h"
 #include "flow/repaint.h"
 #include "flow/table_input.h"
+#include "history/history_files.h"
 
 namespace qf {
 namespace {
@@ -67,7 +69,8 @@ MainWindow::MainWindow(MainWindowConfig config, QWidget* parent)
       config_(std::move(config)),
       rng_(config_.seed),
       view_(session_),
-      ui_(view_, *this) {
+      ui_(view_, *this),
+      history_(HistoryFolderFor(QFile::encodeName(config_.dataFile).toStdString())) {
   setWindowTitle("Quillfern");
   setWindowIcon(ProgramIcon());
 
@@ -114,6 +117,8 @@ void MainWindow::BuildMenus() {
   AddCommand(game, "Preferences", "actionPreferences",
              [this] { RunSettingsDialog<PreferencesDialog>(); });
   AddCommand(game, "Stats", "actionStats", [this] { RunSettingsDialog<GameStatsDialog>(); });
+  AddCommand(game, "Hand History..", "actionHandHistory", [this] { HandHistoryCommand(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   game->addSeparator();
   AddCommand(game, "Help", "actionHelp", [this] { OpenHelp(QString()); });
   AddCommand(game, "About", "actionAbout", [this] { AboutCommand(); });
@@ -167,6 +172,7 @@ void MainWindow::Start() {
     HandlerScope busy(handlerDepth_);
     startStatus_ = LoadOrResetTable(config_.dataFile, table_, rng_, ui_);
   }
+  history_.Start(table_);
   ReportStartupPhase("table loaded");
   // The window is on screen from its creation, so the first run's New Table
   // dialog and the splash come up over it.
@@ -192,7 +198,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     tickTimer_.stop();
     DismissPopupIfOpen();
     SaveUnlessVisitor();
+    history_.Finish(table_, !session_.visitorMode);
     if (help_) help_->close();
+    if (historyWindow_) historyWindow_->close();
   }
   event->accept();
 }
@@ -242,6 +250,8 @@ void MainWindow::SaveUnlessVisitor() {
 }
 
 void MainWindow::Present() {
+  const HandRecord* hand = history_.Observe(table_, !session_.visitorMode);
+  if (hand && historyWindow_) historyWindow_->AddHand(*hand);
   ShowOdds();
   const QImage& buffer = view_.BackBuffer();
   if (SameVisiblePart(buffer, shown_)) return;
@@ -426,6 +436,18 @@ void MainWindow::AboutCommand() {
   DialogContext context = MakeDialogContext(table_);
   AboutDialog about(context, false, this);
   RunDialog(about);
+}
+
+void MainWindow::HandHistoryCommand() {
+  if (!historyWindow_) {
+    // A Visitor table's hands are kept only in memory.
+    const QString folder =
+        session_.visitorMode ? QString() : QFile::decodeName(history_.Folder().c_str());
+    historyWindow_ = new HistoryWindow(folder, history_.Hands(), Zoom(), this);
+  }
+  historyWindow_->show();
+  historyWindow_->raise();
+  historyWindow_->activateWindow();
 }
 
 void MainWindow::ToggleNames(bool on) {

@@ -1,6 +1,6 @@
 // The main window: owns the table, the session and the random source, shows
 // the table, routes the timer, the mouse, the keys and the menu commands to
-// the game, and saves the table when it closes.
+// the game, records the hands played, and saves the table when it closes.
 #pragma once
 
 #include <QIcon>
@@ -17,12 +17,14 @@
 #include "app/bet_popup_list.h"
 #include "app/help_window.h"
 #include "app/odds_counter.h"
+#include "app/history_window.h"
 #include "app/sound_player.h"
 #include "app/table_widget.h"
 #include "engine/rng.h"
 #include "engine/table_file.h"
 #include "engine/table_record.h"
 #include "flow/session.h"
+#include "history/table_history.h"
 #include "view/table_view.h"
 
 class QAction;
@@ -75,6 +77,8 @@ class MainWindow : public QMainWindow, private AppUiHost {
   OddsCounter& Odds() { return odds_; }
   BetPopupList* BetPopup() { return popup_; }
   HelpWindow* Help() { return help_; }
+  HistoryWindow* HandHistory() { return historyWindow_; }
+  const TableHistory& History() const { return history_; }
   const QTimer& TickTimer() const { return tickTimer_; }
   LoadStatus StartStatus() const { return startStatus_; }
   int Zoom() const { return tableWidget_->Zoom(); }
@@ -102,7 +106,9 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void OnPopupDismiss(int focusButton);
   void DismissPopupIfOpen();
 
-  // Shows the back buffer when its visible part changed since the last time.
+  // Runs after every handler that may have changed the table: records the
+  // change in the hand history, and shows the back buffer when its visible
+  // part changed since the last time.
   void Present();
   // A whole-table paint, run as soon as no dialog, popup or handler is busy
   // (after a dialog or the popup closed, as an uncovered window repaints).
@@ -115,6 +121,7 @@ class MainWindow : public QMainWindow, private AppUiHost {
   void RunSettingsDialog();
   void NewTableCommand();
   void AboutCommand();
+  void HandHistoryCommand();
   void ToggleNames(bool on);
   void ToggleAmounts(bool on);
   void ToggleOdds(bool on);
@@ -132,6 +139,8 @@ class MainWindow : public QMainWindow, private AppUiHost {
   QTimer tickTimer_;
   SoundPlayer sound_;
   QPointer<HelpWindow> help_;
+  TableHistory history_;
+  QPointer<HistoryWindow> historyWindow_;
   QPointer<BetPopupList> popup_;
   QList<QAction*> zoomActions_;
   QImage shown_;  // the visible part as last presented

@@ -95,4 +95,31 @@ std::vector<std::string> PayoutTexts(const HandRecord& hand, const TableRecord& 
   return lines;
 }
 
+int YouIn(const HandRecord& hand) {
+  int you = -1;
+  for (size_t i = 0; i < hand.players.size(); ++i) {
+    const HandPlayer& player = hand.players[i];
+    if (player.seat == 0) return static_cast<int>(i);
+    if (IsHumanKind(player.kind) && (you < 0 || player.seat < hand.players[you].seat)) {
+      you = static_cast<int>(i);
+    }
+  }
+  return you;
+}
+
+std::vector<uint8_t> BoardOf(const HandRecord& hand) {
+  std::vector<uint8_t> board;
+  for (const HandAction& action : hand.actions) {
+    if (action.kind != ActionKind::DealBoard) continue;
+    board.insert(board.end(), action.cards.begin(), action.cards.begin() + action.cardCount);
+  }
+  return board;
+}
+
+uint64_t PotOf(const HandRecord& hand) {
+  uint64_t pot = hand.rake;
+  for (const HandPot& part : hand.pots) pot += part.amount;
+  return pot;
+}
+
 }  // namespace qf

@@ -31,4 +31,14 @@ std::string HandNameInWords(uint32_t value);
 // "As Kd" for a player's hole cards.
 std::string CardList(const uint8_t* cards, int count);
 
+// The player the history window calls "you": the seat-0 player when it is in
+// the hand, else the human player in the lowest seat; -1 when there is none.
+int YouIn(const HandRecord& hand);
+
+// The board cards in the order they were dealt.
+std::vector<uint8_t> BoardOf(const HandRecord& hand);
+
+// Everything the pots paid out, and the rake.
+uint64_t PotOf(const HandRecord& hand);
+
 }  // namespace qf

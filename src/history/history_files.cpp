@@ -34,7 +34,7 @@ HistoryWriterOptions OneFile(const std::string& path) {
 
 bool IsDayFile(const fs::path& path) {
   const std::string name = path.filename().string();
-  return name.size() == 16 && name.ends_with(".phhs") && name[4] == '-' && name[7] == '-';
+  return name.size() == 15 && name.ends_with(".phhs") && name[4] == '-' && name[7] == '-';
 }
 
 }  // namespace

@@ -43,6 +43,20 @@ bool NoHand(const TableRecord& table) {
   return true;
 }
 
+// "Start" pressed before a tick paid the pot: the payout and the end of the
+// hand came in one step. Every seat holds what the payout left it, except a
+// seat it left broke, which may have bought in again or left.
+bool PaidAndEnded(const TableRecord& before, const TableRecord& now) {
+  if (StakesOf(before) == 0 || !NoHand(now)) return false;
+  TableRecord ended = before;
+  EndHand(ended);
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const uint32_t chips = ended.players[seat].chips;
+    if (chips != 0 && chips != now.players[seat].chips) return false;
+  }
+  return true;
+}
+
 int CardsDealt(const TableRecord& table) {
   int most = 0;
   for (const PlayerRecord& player : table.players) most = std::max<int>(most, player.cardsSeen);
@@ -69,7 +83,8 @@ bool HandRecorder::Observe(const TableRecord& table) {
   bool completed = false;
   if (recording_) {
     const TableRecord& before = state_.lastSeen;
-    if (std::memcmp(before.deck, table.deck, kDeckSize) != 0 || NoHand(table)) {
+    if (std::memcmp(before.deck, table.deck, kDeckSize) != 0 ||
+        (NoHand(table) && !PaidAndEnded(before, table))) {
       // Dealt anew or cleared without a payout (a new table was set up in
       // the middle of the hand): the hand was never played out.
       recording_ = false;
@@ -153,8 +168,8 @@ void HandRecorder::Begin(const TableRecord& table) {
 }
 
 bool HandRecorder::Track(const TableRecord& before, const TableRecord& now) {
-  if (StakesOf(before) != 0 && StakesOf(now) == 0 && CardsDealt(now) != 0) {
-    Settle(before, now);
+  if (StakesOf(before) != 0 && StakesOf(now) == 0 && (CardsDealt(now) != 0 || NoHand(now))) {
+    Settle(before);
     return true;
   }
   for (size_t i = 0; i < state_.hand.players.size(); ++i) {
@@ -229,7 +244,7 @@ void HandRecorder::TrackDeals(const TableRecord& now) {
   state_.cardsRecorded = dealt;
 }
 
-void HandRecorder::Settle(const TableRecord& before, const TableRecord& now) {
+void HandRecorder::Settle(const TableRecord& before) {
   HandRecord& hand = state_.hand;
   // A showdown when more than one player was still in: each shows.
   std::vector<int> live;
@@ -253,8 +268,9 @@ void HandRecorder::Settle(const TableRecord& before, const TableRecord& now) {
     hand.pots.push_back(std::move(entry));
   }
   for (uint32_t rake : report.rake) hand.rake += rake;
+  // From the payout alone: "Start" may already have ended the hand.
   for (HandPlayer& player : hand.players) {
-    const PlayerRecord& seat = now.players[player.seat];
+    const PlayerRecord& seat = paid.players[player.seat];
     player.finishingStack = seat.chips + seat.winnings;
     player.winnings = seat.winnings;
     player.returned = seat.chips - before.players[player.seat].chips;

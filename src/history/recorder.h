@@ -54,7 +54,7 @@ class HandRecorder {
   bool Track(const TableRecord& before, const TableRecord& now);
   void TrackSeat(const TableRecord& before, const TableRecord& now, int player);
   void TrackDeals(const TableRecord& now);
-  void Settle(const TableRecord& before, const TableRecord& now);
+  void Settle(const TableRecord& before);
   int PlayerAt(int seat) const;
 
   uint64_t nextNumber_;

@@ -15,6 +15,8 @@
 #include "app/zoom.h"
 #include "dialogs/about_dialog.h"
 #include "game_harness.h"
+#include "history/history_files.h"
+#include "history/replay.h"
 
 namespace qf::apptest {
 namespace {
@@ -78,6 +80,15 @@ TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
   game.Key(Qt::Key_3);
   ASSERT_TRUE(game.TickUntil([&] { return game.Session().handSettled; }));
   EXPECT_EQ(FileBytes(game.dataFile), RecordBytes(game.Table()));
+
+  // The hand history holds it once, whole from the blinds of the first run.
+  game.Close();
+  const std::string history = HistoryFolderFor(game.dataFile.toStdString());
+  ASSERT_EQ(DayFiles(history).size(), 1u);
+  const std::vector<HandRecord> hands = ReadHandsFile(DayFiles(history)[0]);
+  ASSERT_EQ(hands.size(), 1u);
+  EXPECT_EQ(ReplayHand(hands[0]).problem, "");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(history + "/unfinished.phh")));
 }
 
 TEST(SavedTable, AVisitorTableIsNotSaved) {
@@ -102,8 +113,11 @@ TEST(SavedTable, AVisitorTableIsNotSaved) {
   game.Key(Qt::Key_3);
   ASSERT_TRUE(game.TickUntil([&] { return game.Session().handSettled; }));
   EXPECT_EQ(FileBytes(game.dataFile), before) << "not even a settled hand is saved";
+  game.Trigger("actionHandHistory");
+  EXPECT_EQ(game.window->HandHistory()->Model().rowCount(), 1) << "its hands are kept in memory";
   game.Close();
   EXPECT_EQ(FileBytes(game.dataFile), before);
+  EXPECT_FALSE(QDir(game.dir.path() + "/history").exists()) << "and never written";
 
   game.answer = nullptr;
   game.Start();

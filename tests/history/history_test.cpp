@@ -2,6 +2,7 @@
 // through the engine to the stacks they recorded, survive damaged files, and
 // a hand cut by the end of a run is recorded whole by the run that ends it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,9 +10,11 @@
 
 #include "flow/driver.h"
 #include "flow/null_table_ui.h"
+#include "flow/table_input.h"
 #include "history/history_files.h"
 #include "history/phh_format.h"
 #include "history/replay.h"
+#include "history/table_history.h"
 #include "sim/simulation.h"
 
 namespace qf {
@@ -22,8 +25,10 @@ namespace fs = std::filesystem;
 class HistoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Named by the process too: other checkouts may run the same tests at once.
     folder_ = fs::temp_directory_path() /
-              ("qf-history-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("qf-history-" + std::to_string(getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
@@ -145,6 +150,38 @@ TEST_F(HistoryTest, AHandCutByTheEndOfARunIsRecordedOnceAndWhole) {
     a.startTime = b.startTime = 0;
     EXPECT_EQ(HandToPhh(a), HandToPhh(b));
   }
+}
+
+TEST_F(HistoryTest, TheTableHistoryKeepsADayFilePerDayNumbersOnAndSurvivesAnUnwritableFolder) {
+  int64_t now = 1'700'000'000;
+  TableRecord table;
+  Rng rng(3);
+  SetUpSimTable(MakeSimConfig(kTexasHoleCards, {KindLoose, KindStupid}, 0, 1, 3), table, rng);
+  SessionState session;
+  NullTableUi ui;
+  const auto play = [&](const std::string& folder, size_t hands) {
+    TableHistory history(folder, [&] { return now; });
+    history.Start(table);
+    while (history.Hands().size() < hands) {
+      TickGame(table, session, rng, ui);
+      if (history.Observe(table, true)) now += 24 * 3600;  // a hand a day
+      if (session.handSettled) OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
+      history.Observe(table, true);
+    }
+    history.Finish(table, true);
+  };
+  play(File("history"), 3);
+  play(File("history"), 2);
+  const std::vector<std::string> days = DayFiles(File("history"));
+  ASSERT_EQ(days.size(), 5u);
+  EXPECT_EQ(days[4], DayFile(File("history"), now - 24 * 3600));
+  EXPECT_EQ(LastHandNumberIn(days[4]), 5u);
+
+  std::ofstream(File("plain")) << "a file where the folder should be";
+  ::testing::internal::CaptureStderr();
+  play(File("plain/history"), 3);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 }  // namespace

@@ -146,12 +146,12 @@ TEST_F(Labels, PotLabelShowsTheWholeTotalInGreen) {
   view.DrawCentre(table, TableView::CentreRect(table), {});
   EXPECT_TRUE(ShowsCells(188, 82, {kDollar, Digit(2), Digit(7)}, false));
 
-  // A total beyond 16 and 32 bits is shown whole.
+  // A total beyond 16 and 32 bits is shown whole, moved left to end on the table.
   table.players[5].winnings = 0;
   table.players[2].inPot = 4294967295u;
   table.players[5].inPot = 10;
   view.DrawCentre(table, TableView::CentreRect(table), {});
-  EXPECT_TRUE(ShowsCells(188, 82,
+  EXPECT_TRUE(ShowsCells(240 - 11 * 7, 82,
                          {kDollar, Digit(4), Digit(2), Digit(9), Digit(4), Digit(9), Digit(6),
                           Digit(7), Digit(3), Digit(0), Digit(5)},
                          false));
