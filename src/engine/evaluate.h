@@ -1,8 +1,18 @@
 // Hand evaluation. A hand value is category * 1310720 + detail; a better hand
 // always has a larger value and equal hands equal values.
+//
+// Values come from tables generated at build time (evaluate_tables.h): the
+// card keys of a hand are summed and the sum looked up, seven cards in one
+// table and five in another (six as the best of their fives, eight and nine
+// as the best of their sevens, fewer than five by the rules), flushes worked
+// out from the suit's ranks. Seven cards without a flush, the case that
+// counts for speed, are valued inline here; everything else out of line.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "engine/evaluate_tables.h"
 
 namespace qf {
 
@@ -26,12 +36,61 @@ inline constexpr uint32_t CategoryOf(uint32_t value) { return value / kCategoryS
 // "4 Up", "S-Flush"; "" for a category outside 0..8.
 const char* CategoryName(uint32_t category);
 
+// EvaluateHand for any hand, seven-card hands without a flush included.
+uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n);
+
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
-// n outside 2..9. The cards are not changed.
-uint32_t EvaluateHand(const uint8_t* cards, int n);
+// n outside 2..9 or a code outside 1..52. The cards are not changed.
+inline uint32_t EvaluateHand(const uint8_t* cards, int n) {
+  if (n == 7) {
+    const std::array<uint64_t, 256>& key = kEvaluatorTables.cardKeys;
+    const uint64_t sum = (key[cards[0]] + key[cards[1]]) + (key[cards[2]] + key[cards[3]]) +
+                         ((key[cards[4]] + key[cards[5]]) + (key[cards[6]] + kHandKeyStart));
+    if ((sum & kNotPlainSevenBits) == 0) [[likely]] {
+      return SevenCardRankValue(static_cast<uint32_t>(sum));
+    }
+  }
+  return EvaluateHandOutOfLine(cards, n);
+}
 
 // With Omaha (holeCards 4) and n 9: the best of the 60 hands of exactly two
 // hole cards (cards 0..3) and three board cards (4..8). Otherwise EvaluateHand.
 uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards);
+
+// A hand built up a card at a time, for valuing many hands that share cards
+// (an odds calculator's deals): add the shared cards once, then each hand's
+// own cards to a copy, and value the copy.
+//
+//   const HandKey board = AddCards(HandKey{}, boardCards, 5);
+//   uint32_t value = ValueOfKey(AddCards(board, holeCards, 2));
+//
+// The value is EvaluateHand's for the same cards, in any order: 0 for fewer
+// than two or more than nine cards, or a code outside 1..52. The cards must
+// be distinct. Seven cards cost one lookup, as in EvaluateHand.
+struct HandKey {
+  uint64_t sum = kHandKeyStart;  // of card keys (evaluate_tables.h)
+  uint64_t cards = 0;            // bit code - 1 set for every code 1..52
+};
+
+inline HandKey AddCard(HandKey key, uint8_t code) {
+  key.sum += kEvaluatorTables.cardKeys[code];
+  key.cards |= code - 1u < 52u ? uint64_t{1} << (code - 1) : 0;
+  return key;
+}
+
+inline HandKey AddCards(HandKey key, const uint8_t* codes, int n) {
+  for (int i = 0; i < n; ++i) key = AddCard(key, codes[i]);
+  return key;
+}
+
+// ValueOfKey for any key, seven plain cards included.
+uint32_t ValueOfKeyOutOfLine(const HandKey& key);
+
+inline uint32_t ValueOfKey(const HandKey& key) {
+  if ((key.sum & kNotPlainSevenBits) == 0) [[likely]] {
+    return SevenCardRankValue(static_cast<uint32_t>(key.sum));
+  }
+  return ValueOfKeyOutOfLine(key);
+}
 
 }  // namespace qf
