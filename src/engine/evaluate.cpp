@@ -13,17 +13,27 @@ uint64_t CardKey(uint8_t code) {
   return kEvaluatorTables.cardKeys[code];
 }
 
-// Rank bits of the cards of the suit whose counter in `sum` shows five or
-// more, and that suit's value; 0 without such a suit.
-uint32_t FlushValue(const uint8_t* cards, int n, uint64_t sum) {
-  const uint64_t flush = sum & kFlushBits;
-  if (flush == 0) return 0;
-  const int suit = (std::countr_zero(flush) - std::countr_zero(kSuitCountUnit) - 3) / 4;
-  unsigned rankBits = 0;
-  for (int i = 0; i < n; ++i) {
-    if (CardSuit(cards[i]) == suit) rankBits |= 1u << CardRank(cards[i]);
-  }
-  return SuitedValue(rankBits);
+// Good codes as bits, bit code - 1 for each: suit s holds bits 13s .. 13s + 12
+// in rank order.
+uint64_t CodeBits(const uint8_t* cards, int n) {
+  uint64_t bits = 0;
+  for (int i = 0; i < n; ++i) bits |= uint64_t{1} << (cards[i] - 1);
+  return bits;
+}
+
+unsigned SuitRanks(uint64_t codeBits, int suit) {
+  return static_cast<unsigned>(codeBits >> (13 * suit)) & 0x1fffu;
+}
+
+// The suit whose bit is the lowest of `suitBits` (bit 3 of a suit counter).
+int SuitOfCounterBit(uint64_t suitBits) {
+  return (std::countr_zero(suitBits) - std::countr_zero(kSuitCountUnit) - 3) / 4;
+}
+
+// The value of the flush or straight flush of the suit holding five or more
+// of the good cards coded by codeBits, the hand's sum showing which.
+uint32_t FlushValue(uint64_t codeBits, uint64_t sum) {
+  return SuitedValue(SuitRanks(codeBits, SuitOfCounterBit(sum & kFlushBits)));
 }
 
 // Value ignoring suits of n good cards whose rank keys sum to rankKey: five
@@ -43,20 +53,20 @@ uint32_t RankOnlyValue(const uint8_t* cards, int n, uint32_t rankKey) {
       return FiveCardRankValue(rankKey);
     case 6:
       for (int i = 0; i < 6; ++i) {
-        best = std::max(best, FiveCardRankValue(rankKey - static_cast<uint32_t>(CardKey(cards[i]))));
+        best = std::max(best, FiveCardRankValue(rankKey - RankKeyOf(CardKey(cards[i]))));
       }
       return best;
     case 7:
       return SevenCardRankValue(rankKey);
     default:
       for (int i = 0; i < n; ++i) {
-        const uint32_t without = rankKey - static_cast<uint32_t>(CardKey(cards[i]));
+        const uint32_t without = rankKey - RankKeyOf(CardKey(cards[i]));
         if (n == 8) {
           best = std::max(best, SevenCardRankValue(without));
           continue;
         }
         for (int j = i + 1; j < n; ++j) {
-          best = std::max(best, SevenCardRankValue(without - static_cast<uint32_t>(CardKey(cards[j]))));
+          best = std::max(best, SevenCardRankValue(without - RankKeyOf(CardKey(cards[j]))));
         }
       }
       return best;
@@ -82,19 +92,17 @@ uint32_t OmahaFlushValue(const uint8_t* cards, uint64_t holeSum, uint64_t boardS
   const uint64_t suits = (holeSum + 6 * 0x1111 * kSuitCountUnit) &
                          (boardSum + 5 * 0x1111 * kSuitCountUnit) & kFlushBits;
   if (suits == 0) return 0;
-  const int suit = (std::countr_zero(suits) - std::countr_zero(kSuitCountUnit) - 3) / 4;
-  unsigned holeRanks = 0;
-  unsigned boardRanks = 0;
-  for (int i = 0; i < 9; ++i) {
-    if (CardSuit(cards[i]) == suit) (i < 4 ? holeRanks : boardRanks) |= 1u << CardRank(cards[i]);
-  }
+  const int suit = SuitOfCounterBit(suits);
+  const unsigned holeRanks = SuitRanks(CodeBits(cards, 4), suit);
+  const unsigned boardRanks = SuitRanks(CodeBits(cards + 4, 5), suit);
   // A straight flush fills a window of five positions (rank index, the Ace
   // also at 13) with two hole and three board ranks; the highest wins.
   const unsigned hole = holeRanks | (holeRanks & 1u) << 13;
-  const unsigned board = boardRanks | (boardRanks & 1u) << 13;
-  for (int low = 9; low >= 0; --low) {
-    const unsigned window = 0x1fu << low;
-    if (std::popcount(hole & window) == 2 && std::popcount(board & window) == 3) {
+  const unsigned both = hole | boardRanks | (boardRanks & 1u) << 13;
+  unsigned windows = both & both >> 1 & both >> 2 & both >> 3 & both >> 4;
+  for (; windows != 0; windows &= ~(1u << (std::bit_width(windows) - 1))) {
+    const int low = std::bit_width(windows) - 1;
+    if (std::popcount(hole & 0x1fu << low) == 2) {
       return CategoryStraightFlush * kCategoryStep + static_cast<uint32_t>(low + 1);
     }
   }
@@ -122,40 +130,44 @@ uint32_t BestWithPair(uint32_t pair, uint32_t b0, uint32_t b1, uint32_t b2, uint
 }
 
 // The best Omaha hand ignoring suits. A pair of hole cards can do no better
-// with three board cards than with all five, a seven-card lookup; pairs are
-// valued in full, ten lookups each, only while that bound beats the best so
-// far, starting from the pair with the highest bound. Only hands where
-// pairs share the highest bound need more than one.
+// with three board cards than with all five, a seven-card lookup; that bound
+// settles most hands, and pairs are valued in full, ten lookups each, only
+// where they share the highest bound and then while their bounds beat the
+// best so far.
 uint32_t OmahaRankValue(const uint64_t (&keys)[9]) {
   uint32_t k[9];
-  for (int i = 0; i < 9; ++i) k[i] = static_cast<uint32_t>(keys[i]);
+  for (int i = 0; i < 9; ++i) k[i] = RankKeyOf(keys[i]);
   const uint32_t pairKeys[6] = {k[0] + k[1], k[0] + k[2], k[0] + k[3],
                                 k[1] + k[2], k[1] + k[3], k[2] + k[3]};
   const uint32_t boardKey = k[4] + k[5] + k[6] + k[7] + k[8];
   // Each bound with its pair's index in the low bits, so one maximum finds both.
   uint64_t bounds[6];
-  uint64_t highest = 0;
-  for (int p = 0; p < 6; ++p) {
-    bounds[p] = uint64_t{SevenCardRankValue(boardKey + pairKeys[p])} << 3 | p;
-    highest = std::max(highest, bounds[p]);
-  }
+  for (int p = 0; p < 6; ++p) bounds[p] = uint64_t{SevenCardRankValue(boardKey + pairKeys[p])} << 3 | p;
   constexpr uint32_t kFactor = FiveCardHash::kFactor;
   const uint32_t b0 = k[4] * kFactor;
   const uint32_t b1 = k[5] * kFactor;
   const uint32_t b2 = k[6] * kFactor;
   const uint32_t b3 = k[7] * kFactor;
   const uint32_t b4 = k[8] * kFactor;
-  const int first = static_cast<int>(highest & 7);
-  uint32_t best = BestWithPair(pairKeys[first] * kFactor, b0, b1, b2, b3, b4);
-  uint64_t others = 0;
-  for (int p = 0; p < 6; ++p) others = std::max(others, p == first ? 0 : bounds[p]);
-  if (others >> 3 > best) [[unlikely]] {
-    for (int p = 0; p < 6; ++p) {
-      if (p != first && bounds[p] >> 3 > best) {
-        best = std::max(best, BestWithPair(pairKeys[p] * kFactor, b0, b1, b2, b3, b4));
-      }
-    }
-  }
+  auto valueWith = [&](uint64_t bound) {
+    return BestWithPair(pairKeys[bound & 7] * kFactor, b0, b1, b2, b3, b4);
+  };
+  auto highestLeft = [&bounds] {
+    const uint64_t next = std::max({bounds[0], bounds[1], bounds[2], bounds[3], bounds[4], bounds[5]});
+    bounds[next & 7] = 0;
+    return next;
+  };
+  const uint64_t first = highestLeft();
+  const uint64_t second = highestLeft();
+  // A highest bound of one pair alone is the value: a best hand of that
+  // pair's seven cards without one of its two would lie within the seven of
+  // another pair, whose bound is lower, so it holds both and three of the
+  // board.
+  if (second >> 3 < first >> 3) [[likely]] return static_cast<uint32_t>(first >> 3);
+  // Pairs sharing the highest bound, mostly three with a hole card in
+  // common: valued in full, then any others while their bounds beat the best.
+  uint32_t best = std::max({valueWith(first), valueWith(second), valueWith(highestLeft())});
+  for (uint64_t next; (next = highestLeft()) >> 3 > best;) best = std::max(best, valueWith(next));
   return best;
 }
 
@@ -189,8 +201,34 @@ uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n) {
   if (n < 2 || n > 9) return 0;
   uint64_t sum = kHandKeyStart;
   for (int i = 0; i < n; ++i) sum += CardKey(cards[i]);
+  return ValueOfSum(cards, n, sum);
+}
+
+uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum) {
   if (sum & kBadCodeBits) return 0;
-  return std::max(RankOnlyValue(cards, n, static_cast<uint32_t>(sum)), FlushValue(cards, n, sum));
+  // Otherwise a flush, worth more than anything else seven such cards make.
+  const uint64_t codeBits = CodeBits(cards, 7);
+  const unsigned ranks = SuitRanks(codeBits, SuitOfCounterBit(sum & kFlushBits));
+  const int straight = StraightValue(ranks);
+  // Five to seven values: the lowest one or two beyond five dropped.
+  unsigned top = ValueBits(ranks);
+  const int extra = std::popcount(top) - 5;
+  const unsigned dropOne = top & (top - 1);
+  top = extra >= 1 ? dropOne : top;
+  top = extra >= 2 ? top & (top - 1) : top;
+  return straight != 0 ? CategoryStraightFlush * kCategoryStep + static_cast<uint32_t>(straight)
+                       : CategoryFlush * kCategoryStep + top;
+}
+
+uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum) {
+  if (sum & kBadCodeBits) return 0;
+  if (sum & kFlushBits) {
+    const uint32_t flush = FlushValue(CodeBits(cards, n), sum);
+    // Seven cards with five of a suit make neither quads nor a full house.
+    if (n == 7) return flush;
+    return std::max(RankOnlyValue(cards, n, RankKeyOf(sum)), flush);
+  }
+  return RankOnlyValue(cards, n, RankKeyOf(sum));
 }
 
 uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {

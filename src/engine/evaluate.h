@@ -39,16 +39,23 @@ const char* CategoryName(uint32_t category);
 // EvaluateHand for any hand, seven-card hands without a flush included.
 uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n);
 
+// The same for n 2..9 whose card keys with kHandKeyStart sum to `sum`.
+uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum);
+
+// EvaluateHand of seven cards with a flush or a code outside 1..52.
+uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum);
+
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
 // n outside 2..9 or a code outside 1..52. The cards are not changed.
 inline uint32_t EvaluateHand(const uint8_t* cards, int n) {
   if (n == 7) {
     const std::array<uint64_t, 256>& key = kEvaluatorTables.cardKeys;
-    const uint64_t sum = (key[cards[0]] + key[cards[1]]) + (key[cards[2]] + key[cards[3]]) +
-                         ((key[cards[4]] + key[cards[5]]) + (key[cards[6]] + kHandKeyStart));
+    const uint64_t sum = kEvaluatorTables.firstCardKeys[cards[0]] + key[cards[1]] + key[cards[2]] +
+                         key[cards[3]] + key[cards[4]] + key[cards[5]] + key[cards[6]];
     if ((sum & kNotPlainSevenBits) == 0) [[likely]] {
-      return SevenCardRankValue(static_cast<uint32_t>(sum));
+      return SevenCardRankValue(RankKeyOf(sum));
     }
+    return SevenCardsOutOfLine(cards, sum);
   }
   return EvaluateHandOutOfLine(cards, n);
 }
@@ -88,7 +95,7 @@ uint32_t ValueOfKeyOutOfLine(const HandKey& key);
 
 inline uint32_t ValueOfKey(const HandKey& key) {
   if ((key.sum & kNotPlainSevenBits) == 0) [[likely]] {
-    return SevenCardRankValue(static_cast<uint32_t>(key.sum));
+    return SevenCardRankValue(RankKeyOf(key.sum));
   }
   return ValueOfKeyOutOfLine(key);
 }

@@ -51,14 +51,6 @@ uint32_t WithCategory(uint32_t category, uint32_t detail) {
 
 }  // namespace
 
-int StraightValue(unsigned rankBits) {
-  // Position p (0..13) holds rank index p; the Ace also holds position 13. A
-  // run of five from position p up is the straight valued p + 1.
-  const unsigned positions = (rankBits & 0x1fffu) | ((rankBits & 1u) << 13);
-  const unsigned runs = positions & positions >> 1 & positions >> 2 & positions >> 3 & positions >> 4;
-  return std::bit_width(runs);
-}
-
 uint32_t SuitedValue(unsigned rankBits) {
   rankBits &= 0x1fffu;
   if (std::popcount(rankBits) < 5) return 0;

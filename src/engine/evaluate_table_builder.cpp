@@ -159,6 +159,7 @@ std::unique_ptr<EvaluatorTables> BuildEvaluatorTables(std::string& error) {
       key += kBadCodeUnit;
     }
     tables->cardKeys[code] = key;
+    tables->firstCardKeys[code] = key + kHandKeyStart;
   }
 
   KeyedValues seven;

@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
   std::fputs("#include \"engine/evaluate_tables.h\"\n\nnamespace qf {\n\n", out);
   std::fputs("const EvaluatorTables kEvaluatorTables = {\n", out);
   WriteArray(out, tables->cardKeys);
+  WriteArray(out, tables->firstCardKeys);
   WriteArray(out, tables->sevenCardRows);
   WriteArray(out, tables->fiveCardRows);
   WriteArray(out, tables->sevenCardValues);

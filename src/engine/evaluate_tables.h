@@ -13,8 +13,8 @@
 // there are exactly seven. Flushes are worked out from the suit's ranks.
 //
 // Sizes: 50,331 seven-card and 6,335 five-card slots of 4-byte values,
-// 8,192 + 4,096 two-byte row displacements and 256 eight-byte card keys:
-// 253,312 bytes (kEvaluatorTableBytes, held to 256 KB below).
+// 8,192 + 4,096 two-byte row displacements and twice 256 eight-byte card
+// keys: 255,360 bytes (kEvaluatorTableBytes, held to 256 KB below).
 #pragma once
 
 #include <array>
@@ -29,11 +29,16 @@ namespace qf {
 inline constexpr std::array<uint32_t, 13> kRankKeys = {
     0, 1, 5, 22, 98, 453, 2031, 8698, 22854, 83661, 262349, 636345, 1479181};
 
-// The high 32 bits of a card key: one 4-bit counter per suit (bits 32..47),
-// the cards (48..51, with a carry into 52..55), codes outside 1..52 (56..63).
+// A card key: the rank key in the low 32 bits, then one 4-bit counter per
+// suit (bits 32..47), the cards (48..51, with a carry into 52..55) and codes
+// outside 1..52 (56..63). Sums of up to nine keys keep every field apart.
 inline constexpr uint64_t kSuitCountUnit = 1ull << 32;
 inline constexpr uint64_t kCardCountUnit = 1ull << 48;
 inline constexpr uint64_t kBadCodeUnit = 1ull << 56;
+
+constexpr uint32_t RankKeyOf(uint64_t sum) {
+  return static_cast<uint32_t>(sum);
+}
 
 // Added once to a hand's sum: the suit counters start at 3, so bit 3 of a
 // counter is set exactly when its suit holds five or more of up to nine
@@ -84,6 +89,7 @@ inline constexpr size_t kFiveCardSlots = 6335;
 
 struct alignas(64) EvaluatorTables {
   std::array<uint64_t, 256> cardKeys;  // indexed by code
+  std::array<uint64_t, 256> firstCardKeys;  // the same plus kHandKeyStart
   std::array<uint16_t, SevenCardHash::kRows> sevenCardRows;
   std::array<uint16_t, FiveCardHash::kRows> fiveCardRows;
   std::array<uint32_t, kSevenCardSlots> sevenCardValues;
