@@ -241,7 +241,7 @@ uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {
   return std::max(OmahaRankValue(keys), OmahaFlushValue(cards, holeSum, boardSum));
 }
 
-uint32_t ValueOfKeyOutOfLine(const HandKey& key) {
+uint32_t ValueOfKeyOutOfLine(HandKey key) {
   const int n = std::popcount(key.cards);
   if (key.sum & kBadCodeBits || n > 9) return 0;
   uint8_t cards[9];

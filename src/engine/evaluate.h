@@ -5,8 +5,8 @@
 // card keys of a hand are summed and the sum looked up, seven cards in one
 // table and five in another (six as the best of their fives, eight and nine
 // as the best of their sevens, fewer than five by the rules), flushes worked
-// out from the suit's ranks. Seven cards without a flush, the case that
-// counts for speed, are valued inline here; everything else out of line.
+// out from the suit's ranks. Seven and five cards without a flush, the cases
+// that count for speed, are valued inline here; everything else out of line.
 #pragma once
 
 #include <array>
@@ -48,14 +48,18 @@ uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum);
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
 // n outside 2..9 or a code outside 1..52. The cards are not changed.
 inline uint32_t EvaluateHand(const uint8_t* cards, int n) {
+  const std::array<uint64_t, 256>& first = kEvaluatorTables.firstCardKeys;
+  const std::array<uint64_t, 256>& key = kEvaluatorTables.cardKeys;
   if (n == 7) {
-    const std::array<uint64_t, 256>& key = kEvaluatorTables.cardKeys;
-    const uint64_t sum = kEvaluatorTables.firstCardKeys[cards[0]] + key[cards[1]] + key[cards[2]] +
-                         key[cards[3]] + key[cards[4]] + key[cards[5]] + key[cards[6]];
-    if ((sum & kNotPlainSevenBits) == 0) [[likely]] {
-      return SevenCardRankValue(RankKeyOf(sum));
-    }
+    const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] +
+                         key[cards[4]] + key[cards[5]] + key[cards[6]];
+    if ((sum & kNotPlainSevenBits) == 0) [[likely]] return SevenCardRankValue(RankKeyOf(sum));
     return SevenCardsOutOfLine(cards, sum);
+  }
+  if (n == 5) {
+    const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] + key[cards[4]];
+    if ((sum & (kFlushBits | kBadCodeBits)) == 0) [[likely]] return FiveCardRankValue(RankKeyOf(sum));
+    return ValueOfSum(cards, 5, sum);
   }
   return EvaluateHandOutOfLine(cards, n);
 }
@@ -91,9 +95,9 @@ inline HandKey AddCards(HandKey key, const uint8_t* codes, int n) {
 }
 
 // ValueOfKey for any key, seven plain cards included.
-uint32_t ValueOfKeyOutOfLine(const HandKey& key);
+uint32_t ValueOfKeyOutOfLine(HandKey key);
 
-inline uint32_t ValueOfKey(const HandKey& key) {
+inline uint32_t ValueOfKey(HandKey key) {
   if ((key.sum & kNotPlainSevenBits) == 0) [[likely]] {
     return SevenCardRankValue(RankKeyOf(key.sum));
   }
