@@ -36,19 +36,41 @@ uint32_t FlushValue(uint64_t codeBits, uint64_t sum) {
   return SuitedValue(SuitRanks(codeBits, SuitOfCounterBit(sum & kFlushBits)));
 }
 
+// Value of two to four good cards, which make no straight or flush: the
+// cards held most often (a pair, trips or four, else none) by their rank,
+// then every other card's bit 2^value and 2 for each slot no card fills,
+// as RankCountValue has them.
+uint32_t ShortHandValue(const uint8_t* cards, int n) {
+  uint32_t held[4] = {};  // held[k]: bit 2^value of the ranks held more than k times
+  uint32_t bits = 0;
+  for (int i = 0; i < n; ++i) {
+    const uint32_t bit = 1u << RankValue(CardRank(cards[i]));
+    bits += bit;
+    held[3] |= held[2] & bit;
+    held[2] |= held[1] & bit;
+    held[1] |= held[0] & bit;
+    held[0] |= bit;
+  }
+  int most = 4;
+  while (most > 1 && held[most - 1] == 0) --most;
+  if (most == 1) return bits;
+  const int value = std::bit_width(held[most - 1]) - 1;
+  const uint32_t category = most == 2 ? CategoryPair : most == 3 ? CategoryTrips : CategoryQuads;
+  const int emptySlots = std::min(n, 5 - most) - (n - most);
+  return category * kCategoryStep + static_cast<uint32_t>(value) * 65536 +
+         (bits - (static_cast<uint32_t>(most) << value)) + 2 * static_cast<uint32_t>(emptySlots);
+}
+
 // Value ignoring suits of n good cards whose rank keys sum to rankKey: five
 // or seven in one lookup, six as the best of their five-card hands, eight or
-// nine as the best of their seven-card hands, fewer than five by the rules.
+// nine as the best of their seven-card hands.
 uint32_t RankOnlyValue(const uint8_t* cards, int n, uint32_t rankKey) {
   uint32_t best = 0;
   switch (n) {
     case 2:
     case 3:
-    case 4: {
-      RankCounts counts{};
-      for (int i = 0; i < n; ++i) ++counts[CardRank(cards[i])];
-      return RankCountValue(counts);
-    }
+    case 4:
+      return ShortHandValue(cards, n);
     case 5:
       return FiveCardRankValue(rankKey);
     case 6:
