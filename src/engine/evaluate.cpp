@@ -9,6 +9,9 @@
 namespace qf {
 namespace {
 
+// Of-a-kind values step by this per rank value (evaluate_rules.cpp).
+constexpr uint32_t kOfAKindStep = 65536;
+
 uint64_t CardKey(uint8_t code) {
   return kEvaluatorTables.cardKeys[code];
 }
@@ -57,7 +60,7 @@ uint32_t ShortHandValue(const uint8_t* cards, int n) {
   const int value = std::bit_width(held[most - 1]) - 1;
   const uint32_t category = most == 2 ? CategoryPair : most == 3 ? CategoryTrips : CategoryQuads;
   const int emptySlots = std::min(n, 5 - most) - (n - most);
-  return category * kCategoryStep + static_cast<uint32_t>(value) * 65536 +
+  return category * kCategoryStep + static_cast<uint32_t>(value) * kOfAKindStep +
          (bits - (static_cast<uint32_t>(most) << value)) + 2 * static_cast<uint32_t>(emptySlots);
 }
 
@@ -193,6 +196,20 @@ uint32_t OmahaRankValue(const uint64_t (&keys)[9]) {
   return best;
 }
 
+// The flush of seven good cards with five or more of a suit, as FlushValue
+// but without a loop: five to seven values, the lowest one or two dropped.
+uint32_t SevenCardFlushValue(const uint8_t* cards, uint64_t sum) {
+  const unsigned ranks = SuitRanks(CodeBits(cards, 7), SuitOfCounterBit(sum & kFlushBits));
+  const int straight = StraightValue(ranks);
+  unsigned top = ValueBits(ranks);
+  const int extra = std::popcount(top) - 5;
+  const unsigned withoutLowest = top & (top - 1);
+  top = extra >= 1 ? withoutLowest : top;
+  top = extra >= 2 ? top & (top - 1) : top;
+  return straight != 0 ? CategoryStraightFlush * kCategoryStep + static_cast<uint32_t>(straight)
+                       : CategoryFlush * kCategoryStep + top;
+}
+
 // Any Omaha hand holding a code outside 1..52 is valued five cards at a time.
 uint32_t EvaluateOmahaOneByOne(const uint8_t* cards) {
   uint32_t best = 0;
@@ -226,31 +243,12 @@ uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n) {
   return ValueOfSum(cards, n, sum);
 }
 
-uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum) {
-  if (sum & kBadCodeBits) return 0;
-  // Otherwise a flush, worth more than anything else seven such cards make.
-  const uint64_t codeBits = CodeBits(cards, 7);
-  const unsigned ranks = SuitRanks(codeBits, SuitOfCounterBit(sum & kFlushBits));
-  const int straight = StraightValue(ranks);
-  // Five to seven values: the lowest one or two beyond five dropped.
-  unsigned top = ValueBits(ranks);
-  const int extra = std::popcount(top) - 5;
-  const unsigned dropOne = top & (top - 1);
-  top = extra >= 1 ? dropOne : top;
-  top = extra >= 2 ? top & (top - 1) : top;
-  return straight != 0 ? CategoryStraightFlush * kCategoryStep + static_cast<uint32_t>(straight)
-                       : CategoryFlush * kCategoryStep + top;
-}
-
 uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum) {
   if (sum & kBadCodeBits) return 0;
-  if (sum & kFlushBits) {
-    const uint32_t flush = FlushValue(CodeBits(cards, n), sum);
-    // Seven cards with five of a suit make neither quads nor a full house.
-    if (n == 7) return flush;
-    return std::max(RankOnlyValue(cards, n, RankKeyOf(sum)), flush);
-  }
-  return RankOnlyValue(cards, n, RankKeyOf(sum));
+  if ((sum & kFlushBits) == 0) return RankOnlyValue(cards, n, RankKeyOf(sum));
+  // Seven cards with five of a suit make neither quads nor a full house.
+  if (n == 7) return SevenCardFlushValue(cards, sum);
+  return std::max(RankOnlyValue(cards, n, RankKeyOf(sum)), FlushValue(CodeBits(cards, n), sum));
 }
 
 uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {

@@ -4,9 +4,10 @@
 // Values come from tables generated at build time (evaluate_tables.h): the
 // card keys of a hand are summed and the sum looked up, seven cards in one
 // table and five in another (six as the best of their fives, eight and nine
-// as the best of their sevens, fewer than five by the rules), flushes worked
-// out from the suit's ranks. Seven and five cards without a flush, the cases
-// that count for speed, are valued inline here; everything else out of line.
+// as the best of their sevens, fewer than five from their ranks directly),
+// flushes worked out from the suit's ranks. Seven and five cards without a
+// flush, the cases that count for speed, are valued inline here; the rest
+// out of line.
 #pragma once
 
 #include <array>
@@ -42,8 +43,6 @@ uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n);
 // The same for n 2..9 whose card keys with kHandKeyStart sum to `sum`.
 uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum);
 
-// EvaluateHand of seven cards with a flush or a code outside 1..52.
-uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum);
 
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
 // n outside 2..9 or a code outside 1..52. The cards are not changed.
@@ -54,7 +53,7 @@ inline uint32_t EvaluateHand(const uint8_t* cards, int n) {
     const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] +
                          key[cards[4]] + key[cards[5]] + key[cards[6]];
     if ((sum & kNotPlainSevenBits) == 0) [[likely]] return SevenCardRankValue(RankKeyOf(sum));
-    return SevenCardsOutOfLine(cards, sum);
+    return ValueOfSum(cards, 7, sum);
   }
   if (n == 5) {
     const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] + key[cards[4]];

@@ -1,6 +1,6 @@
 // The value rules of hand evaluation, worked out from rank counts and suit
-// masks. The fast evaluator's tables are built from these and the slow path
-// for long hands uses them directly.
+// masks. The evaluator's tables are built from these at build time, and the
+// evaluator values flushes with SuitedValue as it goes.
 #pragma once
 
 #include <array>

@@ -74,6 +74,7 @@ struct SevenCardHash : PerfectHashShape<13, 10> {
 };
 
 struct FiveCardHash : PerfectHashShape<12, 11> {
+  // Of many odd numbers tried, the one that packs the table tightest.
   static constexpr uint32_t kMultiplier = 0x826cf5ad;
   static constexpr uint32_t kFactor = kMultiplier << (32 - kKeyBits);
   static constexpr uint32_t Row(uint32_t product) { return product >> (32 - kRowBits); }
@@ -82,8 +83,8 @@ struct FiveCardHash : PerfectHashShape<12, 11> {
   }
 };
 
-// Slots the maker's packing fills, plus room for the highest slot of the
-// row placed last.
+// Slots up to the farthest any row reaches (its displacement plus a row's
+// width), as the maker packs them.
 inline constexpr size_t kSevenCardSlots = 50331;
 inline constexpr size_t kFiveCardSlots = 6335;
 
