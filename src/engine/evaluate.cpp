@@ -19,9 +19,14 @@ uint64_t CardKey(uint8_t code) {
 // Good codes as bits, bit code - 1 for each: suit s holds bits 13s .. 13s + 12
 // in rank order.
 uint64_t CodeBits(const uint8_t* cards, int n) {
-  uint64_t bits = 0;
-  for (int i = 0; i < n; ++i) bits |= uint64_t{1} << (cards[i] - 1);
-  return bits;
+  uint64_t even = 0;
+  uint64_t odd = 0;
+  for (int i = 0; i + 1 < n; i += 2) {
+    even |= uint64_t{1} << (cards[i] - 1);
+    odd |= uint64_t{1} << (cards[i + 1] - 1);
+  }
+  if (n % 2 != 0) even |= uint64_t{1} << (cards[n - 1] - 1);
+  return even | odd;
 }
 
 unsigned SuitRanks(uint64_t codeBits, int suit) {
@@ -241,6 +246,10 @@ uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n) {
   uint64_t sum = kHandKeyStart;
   for (int i = 0; i < n; ++i) sum += CardKey(cards[i]);
   return ValueOfSum(cards, n, sum);
+}
+
+uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum) {
+  return sum & kBadCodeBits ? 0 : SevenCardFlushValue(cards, sum);
 }
 
 uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum) {

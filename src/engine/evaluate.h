@@ -43,6 +43,9 @@ uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n);
 // The same for n 2..9 whose card keys with kHandKeyStart sum to `sum`.
 uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum);
 
+// The same for seven cards whose sum shows a flush or a code outside 1..52.
+uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum);
+
 
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
 // n outside 2..9 or a code outside 1..52. The cards are not changed.
@@ -53,7 +56,7 @@ inline uint32_t EvaluateHand(const uint8_t* cards, int n) {
     const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] +
                          key[cards[4]] + key[cards[5]] + key[cards[6]];
     if ((sum & kNotPlainSevenBits) == 0) [[likely]] return SevenCardRankValue(RankKeyOf(sum));
-    return ValueOfSum(cards, 7, sum);
+    return SevenCardsOutOfLine(cards, sum);
   }
   if (n == 5) {
     const uint64_t sum = first[cards[0]] + key[cards[1]] + key[cards[2]] + key[cards[3]] + key[cards[4]];
