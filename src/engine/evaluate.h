@@ -37,15 +37,12 @@ inline constexpr uint32_t CategoryOf(uint32_t value) { return value / kCategoryS
 // "4 Up", "S-Flush"; "" for a category outside 0..8.
 const char* CategoryName(uint32_t category);
 
-// EvaluateHand for any hand, seven-card hands without a flush included.
+// EvaluateHand's out-of-line parts: any hand; n 2..9 cards whose card keys
+// and kHandKeyStart sum to `sum`; seven cards whose sum shows a flush or a
+// code outside 1..52.
 uint32_t EvaluateHandOutOfLine(const uint8_t* cards, int n);
-
-// The same for n 2..9 whose card keys with kHandKeyStart sum to `sum`.
 uint32_t ValueOfSum(const uint8_t* cards, int n, uint64_t sum);
-
-// The same for seven cards whose sum shows a flush or a code outside 1..52.
 uint32_t SevenCardsOutOfLine(const uint8_t* cards, uint64_t sum);
-
 
 // The best hand the n cards (2..9 codes 1..52, no duplicates) contain; 0 for
 // n outside 2..9 or a code outside 1..52. The cards are not changed.

@@ -52,9 +52,9 @@ bool CheckKeys(const std::vector<uint32_t>& keys, int keyBits, const char* what,
   return true;
 }
 
-// Packs a table's keys and returns, for every slot, the value of the key in
-// it (0 for an empty slot).
-// hashed(key) is what the lookup splits into row and slot.
+// Packs a table's keys, hashed(key) being what the lookup splits into row and
+// slot, and returns for every slot the value of the key in it (0 for none).
+// The table must take exactly `slots` slots, so that its size stays as stated.
 template <typename Hash, typename Hashed>
 bool PackValues(const KeyedValues& entries, Hashed&& hashed, size_t slots, const char* what,
                 std::vector<uint16_t>& rows, std::vector<uint32_t>& values, std::string& error) {
@@ -66,8 +66,9 @@ bool PackValues(const KeyedValues& entries, Hashed&& hashed, size_t slots, const
     split.push_back(Hash::Row(h) << Hash::kSlotBits | Hash::SlotInRow(h));
   }
   PackedHash packed;
-  if (!PackPerfectHash(split, Hash::kRowBits, Hash::kSlotBits, slots, packed)) {
-    error = std::string(what) + ": the keys do not fit in " + std::to_string(slots) + " slots";
+  if (!PackPerfectHash(split, Hash::kRowBits, Hash::kSlotBits, slots, packed) ||
+      packed.slotsUsed != slots) {
+    error = std::string(what) + ": the keys do not take exactly " + std::to_string(slots) + " slots";
     return false;
   }
   rows = packed.rowDisplacements;
@@ -82,23 +83,23 @@ bool PackValues(const KeyedValues& entries, Hashed&& hashed, size_t slots, const
 
 }  // namespace
 
-bool PackPerfectHash(const std::vector<uint32_t>& mixedKeys, int rowBits, int slotBits,
+bool PackPerfectHash(const std::vector<uint32_t>& keys, int rowBits, int slotBits,
                      size_t slotLimit, PackedHash& packed) {
   const size_t rowCount = size_t{1} << rowBits;
   const size_t rowWidth = size_t{1} << slotBits;
   std::vector<std::vector<uint32_t>> rows(rowCount);  // key indexes
-  for (uint32_t i = 0; i < mixedKeys.size(); ++i) rows[mixedKeys[i] >> slotBits].push_back(i);
+  for (uint32_t i = 0; i < keys.size(); ++i) rows[keys[i] >> slotBits].push_back(i);
   const uint32_t slotMask = static_cast<uint32_t>(rowWidth - 1);
   for (std::vector<uint32_t>& row : rows) {
     std::sort(row.begin(), row.end(), [&](uint32_t a, uint32_t b) {
-      return (mixedKeys[a] & slotMask) < (mixedKeys[b] & slotMask);
+      return (keys[a] & slotMask) < (keys[b] & slotMask);
     });
   }
   std::vector<uint32_t> order(rowCount);
   std::iota(order.begin(), order.end(), 0);
   // Fullest rows first; among rows as full, those reaching less far first,
   // so that the last slots go to rows that reach far anyway.
-  auto reach = [&](uint32_t r) { return rows[r].empty() ? 0 : mixedKeys[rows[r].back()] & slotMask; };
+  auto reach = [&](uint32_t r) { return rows[r].empty() ? 0 : keys[rows[r].back()] & slotMask; };
   std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
     return rows[a].size() != rows[b].size() ? rows[a].size() > rows[b].size() : reach(a) < reach(b);
   });
@@ -123,15 +124,15 @@ bool PackPerfectHash(const std::vector<uint32_t>& mixedKeys, int rowBits, int sl
     const std::vector<uint32_t>& row = rows[r];
     if (row.empty()) break;
     firstFree = nextFree(firstFree);
-    const size_t lowest = mixedKeys[row.front()] & slotMask;
+    const size_t lowest = keys[row.front()] & slotMask;
     size_t d = firstFree > lowest ? firstFree - lowest : 0;
     for (bool placed = false; !placed;) {
       if (d > maxDisplacement) return false;
       placed = true;
       for (uint32_t key : row) {
-        const size_t slot = d + (mixedKeys[key] & slotMask);
+        const size_t slot = d + (keys[key] & slotMask);
         if (isTaken(slot)) {
-          d = nextFree(slot) - (mixedKeys[key] & slotMask);
+          d = nextFree(slot) - (keys[key] & slotMask);
           placed = false;
           break;
         }
@@ -140,7 +141,7 @@ bool PackPerfectHash(const std::vector<uint32_t>& mixedKeys, int rowBits, int sl
     packed.rowDisplacements[r] = static_cast<uint16_t>(d);
     packed.slotsUsed = std::max(packed.slotsUsed, d + rowWidth);
     for (uint32_t key : row) {
-      const size_t slot = d + (mixedKeys[key] & slotMask);
+      const size_t slot = d + (keys[key] & slotMask);
       taken[slot / 64] |= uint64_t{1} << (slot % 64);
       packed.slotKeys[slot] = key;
     }

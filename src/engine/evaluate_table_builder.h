@@ -14,7 +14,7 @@ namespace qf {
 
 // Where a perfect hash put its keys: each row's displacement, and for every
 // slot the index of the key in it (kEmptySlot for none). slotsUsed is one past
-// the last slot any key could read.
+// the last slot a lookup of any key can read.
 struct PackedHash {
   static constexpr uint32_t kEmptySlot = 0xffffffff;
   std::vector<uint16_t> rowDisplacements;
@@ -22,11 +22,11 @@ struct PackedHash {
   size_t slotsUsed = 0;
 };
 
-// Packs the mixed keys (different, each below 2^(rowBits + slotBits)) into at
-// most slotLimit slots, the fullest rows first, each at the lowest
+// Packs the keys (each row << slotBits | slot in the row, all different)
+// into at most slotLimit slots, the fullest rows first, each at the lowest
 // displacement where its keys find free slots. Returns false when they do
 // not fit.
-bool PackPerfectHash(const std::vector<uint32_t>& mixedKeys, int rowBits, int slotBits,
+bool PackPerfectHash(const std::vector<uint32_t>& keys, int rowBits, int slotBits,
                      size_t slotLimit, PackedHash& packed);
 
 // The tables, or an empty pointer and the reason in `error`.
