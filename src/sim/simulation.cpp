@@ -5,7 +5,6 @@
 #include <ctime>
 
 #include "engine/deck.h"
-#include "engine/evaluate.h"
 #include "engine/rng.h"
 #include "engine/table_defaults.h"
 #include "engine/turn.h"
@@ -117,10 +116,6 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
     profit[seat] = Profit(table.players[seat]);
     rakePaid[seat] = table.players[seat].rakePaid;
   }
-
-  // The evaluator builds its tables on first use; keep that out of the clocks.
-  const uint8_t warmUp[2] = {1, 2};
-  EvaluateHand(warmUp, 2);
 
   ProgressLine line(progress, config.hands);
   const Clock::time_point start = Clock::now();
