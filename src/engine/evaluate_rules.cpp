@@ -51,24 +51,15 @@ uint32_t WithCategory(uint32_t category, uint32_t detail) {
 
 }  // namespace
 
-int StraightValue(unsigned rankBits) {
-  // Position p (0..13) holds rank index p; the Ace also holds position 13.
-  unsigned positions = (rankBits & 0x1fffu) | ((rankBits & 1u) << 13);
-  int run = 0;
-  for (int p = 13; p >= 0; --p) {
-    run = (positions >> p) & 1u ? run + 1 : 0;
-    if (run == 5) return p + 1;
-  }
-  return 0;
-}
-
 uint32_t SuitedValue(unsigned rankBits) {
   rankBits &= 0x1fffu;
   if (std::popcount(rankBits) < 5) return 0;
   if (int straight = StraightValue(rankBits)) return WithCategory(CategoryStraightFlush, straight);
-  RankCounts counts{};
-  for (int rank = 0; rank < 13; ++rank) counts[rank] = (rankBits >> rank) & 1u;
-  return WithCategory(CategoryFlush, TopCardsMask(counts, 5));
+  // Bit v set for each rank value v (Two 1 .. Ace 13), then the lowest
+  // dropped until the top five remain.
+  uint32_t top = (rankBits & ~1u) | ((rankBits & 1u) << 13);
+  while (std::popcount(top) > 5) top &= top - 1;
+  return WithCategory(CategoryFlush, top);
 }
 
 uint32_t RankCountValue(const RankCounts& counts) {

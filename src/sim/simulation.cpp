@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "engine/deck.h"
-#include "engine/evaluate.h"
 #include "engine/pots.h"
 #include "engine/rng.h"
 #include "engine/table_defaults.h"
@@ -116,10 +115,6 @@ SimResult RunSimulation(const SimConfig& config, std::ostream* progress) {
   std::array<int64_t, kSeatCount> profit{};
   for (int seat = 0; seat < kSeatCount; ++seat) profit[seat] = Profit(table.players[seat]);
   std::array<uint32_t, kSeatCount> stakes{};  // as they stood before the tick
-
-  // The evaluator builds its tables on first use; keep that out of the clocks.
-  const uint8_t warmUp[2] = {1, 2};
-  EvaluateHand(warmUp, 2);
 
   std::optional<HistoryFileRecorder> history;
   if (!config.historyFile.empty()) {

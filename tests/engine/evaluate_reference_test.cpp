@@ -134,5 +134,23 @@ TEST(EvaluateAgainstReference, RandomOmahaRiverHandsTakeTwoPlusThree) {
   }
 }
 
+// Hands built a card at a time on a shared part, as an odds calculator builds
+// them, are worth what EvaluateHand makes of the same cards, at every size
+// and with codes outside 1..52.
+TEST(EvaluateAgainstReference, HandKeysValueTheirCardsAsEvaluateHand) {
+  RandomDeals deals(404);
+  RandomDeals suitedDeals(13, 26);
+  for (int i = 0; i < kRandomHands / 4; ++i) {
+    uint8_t cards[9];
+    std::copy_n(i % 5 == 4 ? suitedDeals.Deal(9) : deals.Deal(9), 9, cards);
+    if (i % 101 == 0) cards[i % 9] = static_cast<uint8_t>(i % 2 == 0 ? 0 : 53 + i % 200);
+    const int n = i % 10;
+    const int shared = i % (n + 1);
+    const HandKey part = AddCards(HandKey{}, cards, shared);
+    ASSERT_EQ(ValueOfKey(AddCards(part, cards + shared, n - shared)), EvaluateHand(cards, n))
+        << HandText(cards, n);
+  }
+}
+
 }  // namespace
 }  // namespace qf
