@@ -1,13 +1,18 @@
 // Whole runs of computer seats through the game's driver: what the tool
-// reports must agree with the table's own records.
+// reports must agree with the table's own records, and the benchmark's fixed
+// runs must end in the recorded signature.
 #include "sim/simulation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
-#include "engine/pots.h"
+#include "engine/table_file.h"
+#include "flow/driver.h"
+#include "flow/table_input.h"
+#include "sim/action_tally.h"
+#include "sim/bench_command.h"
+#include "sim/headless_ui.h"
 
 namespace qf {
 namespace {
@@ -15,36 +20,33 @@ namespace {
 const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose,  KindStupid,
                                            KindParanoid, KindBluffing, KindErratic};
 
-TEST(SimSetUp, SeatsFillFromZeroWithFreshBuyIns) {
-  TableRecord table;
+// The benchmark's signature: the final tables of its fixed runs. A change of
+// the game's behaviour changes it; such a change must be explained and the
+// signature here and in the README updated together.
+TEST(BenchSignature, FixedRunsGiveTheRecordedSignature) {
+  const BenchOutcome outcome = RunBench(BenchRuns(), nullptr);
+  EXPECT_EQ(outcome.stalled, "");
+  EXPECT_EQ(outcome.signature, 0x5d9d00fb451f9a18ULL) << std::hex << outcome.signature;
+}
+
+TEST(SimSetUp, SeatsFillFromZeroWithFreshBuyInsAndTheFirstHandBegun) {
   SimConfig config = MakeSimConfig(kOmahaHoleCards, {KindLoose, KindTight, KindSmart}, 5, 1, 1);
   config.baseBet = 10;
   config.ante = true;
-  config.rakePercent = 0;
-  config.raiseCap = 0;
+  config.rakePercent = config.raiseCap = 0;
+  TableRecord table;
   Rng rng(1);
   SetUpSimTable(config, table, rng);
-  EXPECT_EQ(table.holeCards, kOmahaHoleCards);
-  EXPECT_EQ(table.betStructure, StructurePotLimit);
-  EXPECT_EQ(table.anteMode, 1);
-  EXPECT_EQ(table.rakePercent, 0);
-  EXPECT_EQ(table.raiseCap, 0);
-  EXPECT_EQ(table.progressiveLevel, 0u);
-  EXPECT_EQ(table.confirmDeal, 0u);
-  EXPECT_EQ(table.smallTable, 1);
-  EXPECT_EQ(table.players[0].kind, KindLoose);
-  EXPECT_EQ(table.players[2].kind, KindSmart);
-  EXPECT_EQ(table.players[3].kind, KindInactive);
-  for (int seat = 0; seat < 3; ++seat) {
-    EXPECT_EQ(table.players[seat].chips, 1000u);
-    EXPECT_EQ(table.players[seat].balance + int64_t{table.players[seat].chips}, 0);
+  EXPECT_EQ(std::tuple(table.holeCards, table.betStructure, table.anteMode, table.rakePercent,
+                       table.raiseCap, table.progressiveLevel, table.confirmDeal, table.smallTable),
+            std::tuple(kOmahaHoleCards, StructurePotLimit, 1, 0, 0, 0u, 0u, 1));
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const PlayerRecord& p = table.players[seat];
+    EXPECT_EQ(p.kind, seat < 3 ? config.kinds[seat] : KindInactive);
+    EXPECT_EQ(p.chips, 1000u);
+    EXPECT_EQ(p.balance + int64_t{p.chips}, 0);
   }
-  // The first hand is begun: a shuffled deck, every seat to act.
-  std::vector<bool> seen(kDeckSize + 1, false);
-  for (uint8_t card : table.deck) {
-    ASSERT_TRUE(card >= 1 && card <= kDeckSize && !seen[card]);
-    seen[card] = true;
-  }
+  EXPECT_EQ(ValidateTableImage(table), "");  // a shuffled deck, every seat to act
   EXPECT_EQ(table.players[0].status, StatusToAct);
   config.kinds.resize(7, KindErratic);
   SetUpSimTable(config, table, rng);
@@ -52,106 +54,121 @@ TEST(SimSetUp, SeatsFillFromZeroWithFreshBuyIns) {
 }
 
 // Over a run short enough that no counter of the record saturates, the
-// tool's counts are the record's own.
-void ExpectCountsMatchTheRecord(const SimConfig& config) {
-  SimResult result = RunSimulation(config);
-  ASSERT_EQ(result.stalled, "");
-  ASSERT_EQ(result.hands, config.hands);
-  int64_t netSum = 0;
-  uint64_t rakeSum = 0;
-  for (size_t seat = 0; seat < config.kinds.size(); ++seat) {
-    const PlayerRecord& player = result.table.players[seat];
-    const SeatStats& stats = result.seats[seat];
-    EXPECT_EQ(stats.hands, config.hands) << "seat " << seat;  // everybody buys in again
-    EXPECT_EQ(stats.hands, player.handsPlayed) << "seat " << seat;
-    EXPECT_EQ(stats.won, player.handsWon) << "seat " << seat;
-    EXPECT_EQ(stats.folds, player.folds) << "seat " << seat;
-    EXPECT_EQ(stats.checks, player.checks) << "seat " << seat;
-    EXPECT_EQ(stats.calls, player.calls) << "seat " << seat;
-    EXPECT_EQ(stats.raises, player.raises) << "seat " << seat;
-    EXPECT_EQ(stats.rake, player.rakePaid) << "seat " << seat;
-    EXPECT_EQ(stats.perHand.Count(), stats.hands);
-    EXPECT_NEAR(stats.perHand.Mean() * static_cast<double>(stats.hands),
-                static_cast<double>(stats.net), 1e-6 * static_cast<double>(stats.hands) + 1e-6);
-    // Profit counts every buy-in: what the seat has minus what it paid.
-    EXPECT_EQ(stats.net, int64_t{player.balance} + player.chips) << "seat " << seat;
-    netSum += stats.net;
-    rakeSum += stats.rake;
-  }
-  // Chips only leave the table as rake.
-  EXPECT_EQ(netSum, -static_cast<int64_t>(rakeSum));
-}
-
-TEST(Simulation, CountsAgreeWithTheRecord) {
+// tool's counts are the record's own, and chips leave the table only as rake.
+TEST(Simulation, CountsAgreeWithTheRecordAndRakeIsCountedExactly) {
   SimConfig texas = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
   SimConfig omaha = MakeSimConfig(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
   omaha.rakePercent = 10;
   SimConfig progressive =
       MakeSimConfig(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
-  progressive.ante = true;
-  progressive.progressive = true;
+  progressive.ante = progressive.progressive = true;
   progressive.raiseCap = 0;
-  for (const SimConfig& config : {texas, omaha, progressive}) {
-    SCOPED_TRACE(::testing::Message() << "structure " << int{config.structure});
-    ExpectCountsMatchTheRecord(config);
-  }
-}
-
-TEST(Simulation, SameSeedSameTableOtherSeedOtherTable) {
-  SimConfig config = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureSpread, 200, 42);
-  SimResult first = RunSimulation(config);
-  SimResult again = RunSimulation(config);
-  EXPECT_EQ(std::memcmp(&first.table, &again.table, sizeof first.table), 0);
-  config.seed = 43;
-  SimResult other = RunSimulation(config);
-  EXPECT_NE(std::memcmp(&first.table, &other.table, sizeof first.table), 0);
-}
-
-TEST(Simulation, TournamentEndsWithOneSeatLeft) {
-  SimConfig config =
-      MakeSimConfig(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
-  config.tournament = true;
-  SimResult result = RunSimulation(config);
-  ASSERT_EQ(result.stalled, "");
-  ASSERT_TRUE(result.tournamentWinner.has_value());
-  EXPECT_LT(result.hands, config.hands);
-  // The winner played every hand; the first seat to bust left early.
-  int winners = 0;
-  uint64_t fewest = result.hands;
-  for (int seat = 0; seat < 3; ++seat) {
-    const char* name = result.table.players[seat].name;
-    fewest = std::min(fewest, result.seats[seat].hands);
-    if (*result.tournamentWinner == name) {
-      ++winners;
-      EXPECT_EQ(result.seats[seat].hands, result.hands);
+  // The largest stakes: pots of millions, rake of every size.
+  SimConfig top = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureNoLimit, 200, 5);
+  top.baseBet = 9999;
+  top.rakePercent = 10;
+  for (const SimConfig& config : {texas, omaha, progressive, top}) {
+    SCOPED_TRACE(::testing::Message()
+                 << "structure " << int{config.structure} << " base bet " << config.baseBet);
+    const SimResult result = RunSimulation(config);
+    ASSERT_EQ(result.stalled, "");
+    ASSERT_EQ(result.hands, config.hands);
+    int64_t netSum = 0, rakeSum = 0;
+    for (size_t seat = 0; seat < config.kinds.size(); ++seat) {
+      const PlayerRecord& p = result.table.players[seat];
+      const SeatStats& s = result.seats[seat];
+      SCOPED_TRACE(seat);
+      EXPECT_EQ(
+          std::tuple(s.hands, s.won, s.folds, s.checks, s.calls, s.raises, s.rake),
+          std::tuple(config.hands, uint64_t{p.handsWon}, uint64_t{p.folds}, uint64_t{p.checks},
+                     uint64_t{p.calls}, uint64_t{p.raises}, uint64_t{p.rakePaid}));
+      EXPECT_EQ(s.hands, p.handsPlayed);  // everybody buys in again
+      EXPECT_EQ(s.perHand.Count(), s.hands);
+      EXPECT_NEAR(s.perHand.Mean() * double(s.hands), double(s.net), 1e-6 * double(s.hands) + 1e-6);
+      // Profit counts every buy-in: what the seat has minus what it paid.
+      EXPECT_EQ(s.net, int64_t{p.balance} + p.chips);
+      netSum += s.net;
+      rakeSum += static_cast<int64_t>(s.rake);
     }
+    EXPECT_EQ(netSum, -rakeSum);
+    EXPECT_GT(rakeSum, 0);
   }
-  EXPECT_LT(fewest, result.hands);
-  EXPECT_EQ(winners, 1);
 }
 
-TEST(Simulation, WithoutRebuysBustedSeatsLeave) {
-  SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
-                                   StructureNoLimit, 100000, 12);
-  config.rebuy = false;
-  SimResult result = RunSimulation(config);
-  ASSERT_EQ(result.stalled, "");
-  EXPECT_TRUE(result.tournamentWinner.has_value());  // the last seat left ends the run
-  EXPECT_LT(result.hands, config.hands);
+// A tournament, or play without buying in again, ends with the last seat
+// left; the winner played every hand, the first seat to bust left early.
+TEST(Simulation, TournamentsAndRunsWithoutRebuysEndWithOneSeatLeft) {
+  SimConfig tournament =
+      MakeSimConfig(kTexasHoleCards, {KindStupid, KindLoose, KindErratic}, 6, 100000, 5);
+  tournament.tournament = true;
+  SimConfig noRebuy =
+      MakeSimConfig(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
+                    StructureNoLimit, 100000, 12);
+  noRebuy.rebuy = false;
+  for (const SimConfig& config : {tournament, noRebuy}) {
+    const SimResult result = RunSimulation(config);
+    ASSERT_EQ(result.stalled, "");
+    ASSERT_TRUE(result.tournamentWinner.has_value());
+    EXPECT_LT(result.hands, config.hands);
+    int winners = 0;
+    uint64_t fewest = result.hands;
+    for (size_t seat = 0; seat < config.kinds.size(); ++seat) {
+      fewest = std::min(fewest, result.seats[seat].hands);
+      if (*result.tournamentWinner == result.table.players[seat].name) {
+        ++winners;
+        EXPECT_EQ(result.seats[seat].hands, result.hands);
+      }
+    }
+    EXPECT_LT(fewest, result.hands);
+    EXPECT_EQ(winners, 1);
+  }
 }
 
-TEST(Fnv1a, KnownValues) {
-  EXPECT_EQ(Fnv1a("", 0), 0xcbf29ce484222325ULL);
-  EXPECT_EQ(Fnv1a("a", 1), 0xaf63dc4c8601ec8cULL);
-  EXPECT_EQ(Fnv1a("foobar", 6), 0x85944171f73967e8ULL);
-  // Continuing a hash is hashing the joined bytes.
-  EXPECT_EQ(Fnv1a("bar", 3, Fnv1a("foo", 3)), Fnv1a("foobar", 6));
+// Ticks of a fresh table tallied; with nearFull every seat's counters start a
+// few short of their limit (computer seats never read them with no human at
+// the table, so play is the same).
+std::array<SeatStats, kSeatCount> TallyTicks(bool nearFull, bool& saturated) {
+  SimConfig config;
+  config.kinds = {KindSmart, KindLoose, KindStupid, KindErratic, KindBluffing};
+  config.structure = StructureSpread;
+  TableRecord table;
+  Rng rng(17);
+  SetUpSimTable(config, table, rng);
+  for (PlayerRecord& p : table.players) {
+    if (nearFull) p.folds = p.checks = p.calls = p.raises = UINT16_MAX - 3;
+  }
+  SessionState session;
+  HeadlessUi ui;
+  ActionTally tally;
+  std::array<SeatStats, kSeatCount> seats{};
+  for (int i = 0; i < 400; ++i) {
+    tally.Before(table);
+    TickGame(table, session, rng, ui);
+    tally.After(table, seats);
+    if (session.handSettled) OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
+  }
+  for (const PlayerRecord& p : table.players)
+    saturated |= p.folds == UINT16_MAX || p.calls == UINT16_MAX;
+  return seats;
 }
 
-TEST(RunningStats, MeanDeviationAndMerge) {
-  RunningStats all;
-  RunningStats low;
-  RunningStats high;
+TEST(ActionTally, KeepsCountingPastTheCountersLimit) {
+  bool saturated = false;
+  const auto plain = TallyTicks(false, saturated), full = TallyTicks(true, saturated);
+  EXPECT_TRUE(saturated);  // the fallback was really needed
+  uint64_t actions = 0;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const SeatStats &a = plain[seat], &b = full[seat];
+    EXPECT_EQ(std::tuple(a.folds, a.checks, a.calls, a.raises),
+              std::tuple(b.folds, b.checks, b.calls, b.raises))
+        << "seat " << seat;
+    actions += a.folds + a.checks + a.calls + a.raises;
+  }
+  EXPECT_GT(actions, 50u);
+}
+
+TEST(Simulation, RunningStatsMeanDeviationAndMerge) {
+  RunningStats all, low, high;
   for (int x : {2, 4, 4, 4, 5, 5, 7, 9}) {
     all.Add(x);
     (x < 5 ? low : high).Add(x);
