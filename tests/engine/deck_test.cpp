@@ -1,10 +1,10 @@
+// Card texts, the shuffle, dealing from fixed deck bytes, the dealer button.
 #include "engine/deck.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
+#include <numeric>
 
 #include "table_setup.h"
 
@@ -14,95 +14,73 @@ namespace {
 using test::TableSetup;
 
 TEST(Cards, EveryCodeHasATextThatParsesBack) {
-  EXPECT_EQ(CardText(1), "As");
-  EXPECT_EQ(CardText(10), "Ts");
-  EXPECT_EQ(CardText(14), "Ac");
-  EXPECT_EQ(CardText(52), "Kh");
+  EXPECT_EQ(CardText(1) + CardText(10) + CardText(14) + CardText(52), "AsTsAcKh");
   for (int code = 1; code <= 52; ++code) EXPECT_EQ(ParseCard(CardText(code)), code);
-  EXPECT_EQ(ParseCard("td"), MakeCard(9, 2));
-  EXPECT_EQ(ParseCard("QH"), MakeCard(11, 3));
+  EXPECT_EQ(ParseCard("td") * 100 + ParseCard("QH"), MakeCard(9, 2) * 100 + MakeCard(11, 3));
   for (const char* bad : {"", "A", "1s", "10h", "Ax", "As ", "Zs"}) EXPECT_EQ(ParseCard(bad), 0);
   for (int bad : {0, 53, 255, -1}) EXPECT_EQ(CardText(bad), "X");
 }
 
 TEST(NewHand, ShufflesWithFourThousandDrawsAndResetsTheSeats) {
-  TableRecord table = TableSetup().Seat(1, 100).Seat(2, 100).Build();
-  for (PlayerRecord& player : table.players) {
-    player.cardsSeen = 5;
-    player.status = StatusFolded;
-    player.lastAction = ActionRaise;
-  }
-  Rng rng(42);
-  Rng expectedAfter(42);
+  TableRecord table = TableSetup().Seat(1, 100).Seat(2, 100).Dealt(5).Build();
+  for (PlayerRecord& player : table.players)
+    player.status = StatusFolded, player.lastAction = ActionRaise;
+  Rng rng(42), expectedAfter(42);
   for (int i = 0; i < 4000; ++i) expectedAfter.Next();
-
   NewHand(table, rng);
   EXPECT_EQ(rng.State(), expectedAfter.State());
-  std::vector<uint8_t> sorted(table.deck, table.deck + kDeckSize);
+  std::vector<uint8_t> sorted(table.deck, table.deck + kDeckSize), ordered(kDeckSize);
   std::sort(sorted.begin(), sorted.end());
-  for (int i = 0; i < kDeckSize; ++i) EXPECT_EQ(sorted[i], i + 1);
-  for (const PlayerRecord& player : table.players) {
-    EXPECT_EQ(player.cardsSeen, 0);
-    EXPECT_EQ(player.status, StatusToAct);
-    EXPECT_EQ(player.lastAction, ActionNone);
+  std::iota(ordered.begin(), ordered.end(), 1);
+  EXPECT_EQ(sorted, ordered);
+  EXPECT_FALSE(std::equal(ordered.begin(), ordered.end(), table.deck));
+  for (const PlayerRecord& p : table.players) {
+    EXPECT_EQ(std::tuple(p.cardsSeen, p.status, p.lastAction),
+              std::tuple(uint8_t{0}, uint32_t{StatusToAct}, uint32_t{ActionNone}));
   }
 }
 
-TEST(Dealing, HoleCardsAndBoardComeFromFixedDeckBytes) {
+TEST(Dealing, OmahaCardsFromFixedDeckBytesAndOnlyLiveSeatsReset) {
   // Texas layouts are checked by every arranged showdown; here the Omaha one.
   TableRecord omaha = TableSetup().Omaha().Seat(3, 100).Seat(5, 100).Build();
-  for (int pass = 0; pass < 9; ++pass) test::DealPass(omaha);
+  for (int pass = 0; pass < 10; ++pass) test::DealPass(omaha);  // one more than there are
   uint8_t cards[kMaxCards];
   ASSERT_EQ(SeatCards(omaha, 3, cards), 9);
   EXPECT_TRUE(std::equal(cards, cards + 4, omaha.deck + 12));
   EXPECT_TRUE(std::equal(cards + 4, cards + 9, omaha.deck + 45));
-  // Nothing more than hole cards and board, however often the seat is dealt to.
-  DealCard(omaha, 3);
-  EXPECT_EQ(SeatCards(omaha, 3, cards), 9);
   EXPECT_EQ(SeatCardsUpTo(omaha, 5, 20, cards), 9);
-}
 
-TEST(Dealing, EverySeatCountsCardsButOnlyLiveSeatsAreReset) {
   TableRecord table = TableSetup().Seat(0, 100).Seat(1, 100).Seat(2, 100).Build();
   NextTurn(table);  // marks the inactive seats out
-  for (int pass = 0; pass < 2; ++pass) test::DealPass(table);
+  test::DealPass(table);
+  table.players[2].lastAction = ActionForcedBet;
+  test::DealPass(table);  // a hole card leaves a posted blind shown
+  EXPECT_EQ(table.players[2].lastAction, ActionForcedBet);
   table.players[0].status = StatusCalled;
   table.players[0].lastAction = ActionCall;
   FoldSeat(table, 1);
-
-  test::DealPass(table);  // first flop card
+  test::DealPass(table);  // the first flop card
   for (const PlayerRecord& player : table.players) EXPECT_EQ(player.cardsSeen, 3);
-  EXPECT_EQ(table.players[0].status, StatusToAct);
-  EXPECT_EQ(table.players[0].lastAction, ActionNone);
-  EXPECT_EQ(table.players[1].status, StatusFolded);
-  EXPECT_EQ(table.players[1].lastAction, ActionFold);
+  EXPECT_EQ(std::pair(table.players[0].status, table.players[0].lastAction),
+            std::pair(uint32_t{StatusToAct}, uint32_t{ActionNone}));
+  EXPECT_EQ(std::pair(table.players[1].status, table.players[1].lastAction),
+            std::pair(uint32_t{StatusFolded}, uint32_t{ActionFold}));
   EXPECT_EQ(table.players[7].status, StatusOut);
-
-  // A hole card leaves the last action shown (a posted blind stays visible).
-  TableRecord fresh = TableSetup().Seat(0, 100).Seat(1, 100).Build();
-  fresh.players[1].lastAction = ActionForcedBet;
-  DealCard(fresh, 1);
-  EXPECT_EQ(fresh.players[1].lastAction, ActionForcedBet);
 }
 
 TEST(AdvanceButton, MovesToTheNextSeatWithChipsAndRaisesTheLevelPastSeatZero) {
   TableRecord table = TableSetup().Seat(2, 100).Seat(7, 100).Seat(9, 0).Dealer(7).Level(3).Build();
-  AdvanceButton(table);
-  EXPECT_EQ(table.dealer, 2);
-  EXPECT_EQ(table.progressiveLevel, 4u);
-  AdvanceButton(table);
-  EXPECT_EQ(table.dealer, 7);
-  EXPECT_EQ(table.progressiveLevel, 4u);
-
+  const std::pair<int, uint32_t> after[] = {{2, 4}, {7, 4}};
+  for (auto [dealer, level] : after) {
+    AdvanceButton(table);
+    EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(dealer, level));
+  }
   table.progressiveLevel = 0;  // fixed stakes stay fixed
   AdvanceButton(table);
-  EXPECT_EQ(table.dealer, 2);
-  EXPECT_EQ(table.progressiveLevel, 0u);
-
+  EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(2, 0u));
   TableRecord nobody = TableSetup().Seat(4, 0).Dealer(4).Level(2).Build();
   AdvanceButton(nobody);
-  EXPECT_EQ(nobody.dealer, 4);
-  EXPECT_EQ(nobody.progressiveLevel, 2u);
+  EXPECT_EQ(std::pair(int{nobody.dealer}, nobody.progressiveLevel), std::pair(4, 2u));
 }
 
 }  // namespace

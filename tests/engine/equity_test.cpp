@@ -1,5 +1,6 @@
 // Equity: exact counts agree with a count of our own over the plain reference
 // evaluator, and sampled figures fall within four standard errors of them.
+// Unknown hands and refused spots: the equity command's tests.
 #include "engine/equity.h"
 
 #include <gtest/gtest.h>
@@ -7,17 +8,13 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/cards.h"
 #include "reference_evaluator.h"
+#include "table_setup.h"
 
 namespace qf {
 namespace {
 
-std::vector<uint8_t> Cards(const std::string& text) {
-  std::vector<uint8_t> cards;
-  for (size_t i = 0; i + 1 < text.size(); i += 2) cards.push_back(ParseCard(text.substr(i, 2)));
-  return cards;
-}
+using test::Cards;
 
 // Every board completion of known hands, valued by the reference evaluator.
 std::vector<EquityFigures> ReferenceCount(const EquitySpot& spot) {
@@ -27,20 +24,18 @@ std::vector<EquityFigures> ReferenceCount(const EquitySpot& spot) {
     for (const auto& hand : spot.hands) used = used || std::count(hand.begin(), hand.end(), card);
     if (!used) deck.push_back(card);
   }
-  const size_t toCome = 5 - spot.board.size();
   std::vector<bool> mask(deck.size(), false);
-  std::fill(mask.end() - static_cast<ptrdiff_t>(toCome), mask.end(), true);
+  std::fill(mask.end() - static_cast<ptrdiff_t>(5 - spot.board.size()), mask.end(), true);
   std::vector<EquityFigures> sums(spot.hands.size());
   double deals = 0;
   do {
-    std::vector<uint8_t> board = spot.board;
-    for (size_t i = 0; i < deck.size(); ++i) {
-      if (mask[i]) board.push_back(deck[i]);
-    }
     std::vector<uint32_t> values;
     for (const auto& hand : spot.hands) {
       std::vector<uint8_t> all = hand;
-      all.insert(all.end(), board.begin(), board.end());
+      all.insert(all.end(), spot.board.begin(), spot.board.end());
+      for (size_t i = 0; i < deck.size(); ++i) {
+        if (mask[i]) all.push_back(deck[i]);
+      }
       values.push_back(reference::EvaluateBest(all.data(), int(all.size()), spot.holeCards));
     }
     const uint32_t best = *std::max_element(values.begin(), values.end());
@@ -72,10 +67,8 @@ TEST(Equity, ExactCountsAgreeWithTheReferenceAndSamplesWithinFourStandardErrors)
       {4, {"AsAhAdAc", "KsKhQdQc"}, "2s3h7d9c"},  // four aces: only two play
   };
   for (const auto& s : spots) {
-    EquitySpot spot;
-    spot.holeCards = s.hole;
+    EquitySpot spot{s.hole, {}, Cards(s.board)};
     for (const std::string& hand : s.hands) spot.hands.push_back(Cards(hand));
-    spot.board = Cards(s.board);
     SCOPED_TRACE(s.hands[0] + " " + s.hands[1] + " on " + s.board);
     ASSERT_STREQ(EquitySpotProblem(spot), "");
     const std::vector<EquityFigures> reference = ReferenceCount(spot);
@@ -92,31 +85,6 @@ TEST(Equity, ExactCountsAgreeWithTheReferenceAndSamplesWithinFourStandardErrors)
       const EquityFigures& guess = sampled.hands[h];
       EXPECT_NEAR(guess.equity, reference[h].equity, 4 * guess.stdError + 1e-9);
     }
-  }
-}
-
-TEST(Equity, UnknownHandsAreDealtFromTheCardsLeft) {
-  // The river against one unknown hand is counted exactly: 990 hands.
-  EquitySpot spot{2, {Cards("AsAh"), {}}, Cards("AdAcKsKh2c")};
-  Rng rng(1);
-  EquityResult result = ComputeEquity(spot, 1000, rng, 100000);
-  ASSERT_TRUE(result.exact);
-  EXPECT_EQ(result.deals, 990u);
-  EXPECT_DOUBLE_EQ(result.hands[0].win, 100.0);  // four aces: nothing beats them
-  // Sampled against eight unknown hands before the flop, AA is ahead of each.
-  spot = {2, {Cards("AsAh"), {}, {}, {}, {}, {}, {}, {}, {}}, {}};
-  result = ComputeEquity(spot, 20000, rng, 0);
-  EXPECT_EQ(result.deals, 20000u);
-  double total = 0;
-  for (const EquityFigures& f : result.hands) total += f.equity;
-  EXPECT_NEAR(total, 100.0, 1e-6);
-  EXPECT_GT(result.hands[0].equity, 30.0);  // about 35% against eight random hands
-  // What cannot be counted is refused.
-  for (const EquitySpot& bad :
-       {EquitySpot{2, {Cards("AsAh")}, {}}, EquitySpot{2, {Cards("AsAh"), Cards("AsKd")}, {}},
-        EquitySpot{2, {Cards("AsAh"), Cards("KsKd")}, Cards("2c3c")},
-        EquitySpot{4, {Cards("AsAh"), {}}, {}}}) {
-    EXPECT_STRNE(EquitySpotProblem(bad), "");
   }
 }
 

@@ -1,10 +1,12 @@
+// The payout of a river showdown: side pots, ties, odd chips, rake, and
+// stakes nobody contested.
 #include "engine/pots.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
+#include <map>
 #include <vector>
 
 #include "table_setup.h"
@@ -13,145 +15,120 @@ namespace qf {
 namespace {
 
 using test::TableSetup;
+using Seats = std::map<int, uint32_t>;
 
-// A river showdown: every listed seat holds all its cards with the given stake.
-TableRecord Showdown(const TableSetup& setup, const std::vector<std::pair<int, uint32_t>>& stakes) {
+// A river showdown: every seat holds all its cards, the listed seats their
+// stakes (the chips they hold besides), the folded ones folded.
+TableRecord Showdown(const TableSetup& setup, const Seats& stakes, std::vector<int> folded) {
   TableRecord table = setup.Build();
   NextTurn(table);  // inactive seats out
   for (int pass = 0; pass < 7; ++pass) test::DealPass(table);
   for (auto [seat, stake] : stakes) {
     table.players[seat].inPot = stake;
-    table.players[seat].status = StatusCalled;
+    if (!IsOut(table, seat)) table.players[seat].status = StatusCalled;
   }
+  for (int seat : folded) FoldSeat(table, seat);
   table.cardsDealt = 8;
   return table;
 }
 
-TEST(Payout, SidePotsGoToTheBestHandThatReachedThemAndTiesSplit) {
-  // Seat 1 (aces, 50 in) beats seats 2 and 3, who tie on king high.
-  TableSetup setup = TableSetup().Seat(1, 0).Seat(2, 400).Seat(3, 400).Dealer(3);
-  setup.Hole(1, "As Ad").Hole(2, "Qc 3s").Hole(3, "Qh 3d").Board("2c 7d 9h Jd Ks");
-  TableRecord table = Showdown(setup, {{1, 50}, {2, 100}, {3, 100}});
-  const uint64_t before = ChipsOnTable(table);
-  EXPECT_EQ(NextTurn(table).code, TurnShowdown);
-
-  PayShowdown(table);
-  EXPECT_EQ(table.players[1].winnings, 150u);
-  EXPECT_EQ(table.players[2].winnings, 50u);
-  EXPECT_EQ(table.players[3].winnings, 50u);
-  EXPECT_EQ(table.players[1].isWinner, 1u);
-  EXPECT_EQ(table.players[2].isWinner, 0u);  // only main pot winners are flagged
-  EXPECT_EQ(table.players[1].handsWon, 1);
-  EXPECT_EQ(table.players[2].handsWon, 0);
-  EXPECT_EQ(table.players[2].handsPlayed, 1);
-
-  // A second payout finds nothing left to pay.
-  TableRecord paid = table;
-  PayShowdown(table);
-  EXPECT_EQ(std::memcmp(&paid, &table, sizeof table), 0);
-  EndHand(table);
-  EXPECT_EQ(table.players[1].chips, 150u);
-  EXPECT_EQ(table.players[2].chips, 450u);
-  EXPECT_EQ(ChipsOnTable(table), before);
-}
-
-TEST(Payout, OddChipsRollIntoTheNextPotThenToTheDealer) {
-  // Seats 1 and 2 tie on ace high; seat 6 (the dealer) holds king high.
-  TableSetup setup = TableSetup().Seat(1, 100).Seat(2, 100).Seat(3, 100).Seat(6, 100).Dealer(6);
-  setup.Hole(1, "Ac 7c").Hole(2, "Ad 7d").Hole(3, "4c 4d").Hole(6, "Qs 3c");
-  setup.Board("2s 5h 9d Jc Kh");
-  TableRecord table = Showdown(setup, {{1, 5}, {2, 5}, {3, 5}});
-  FoldSeat(table, 3);
-  FoldSeat(table, 6);
-  PayShowdown(table);
-  EXPECT_EQ(table.players[1].winnings, 7u);
-  EXPECT_EQ(table.players[2].winnings, 7u);
-  EXPECT_EQ(table.players[6].winnings, 1u);  // the dealer, out of the hand
-
-  // With a side pot the odd chip is carried into it: seat 2 is all in for 5,
-  // seat 3 folded 4, seats 1 and 6 put in 9.
-  TableRecord side = Showdown(setup, {{1, 9}, {2, 5}, {3, 4}, {6, 9}});
-  side.players[2].chips = 0;
-  FoldSeat(side, 3);
-  PayShowdown(side);
-  EXPECT_EQ(side.players[2].winnings, 9u);   // half of the main pot of 19
-  EXPECT_EQ(side.players[1].winnings, 18u);  // the other half, then 1 + 4 + 4
-  EXPECT_EQ(side.players[6].winnings, 0u);
-}
-
-TEST(Payout, RakeIsTakenFromEveryStakeBeforeThePots) {
-  TableSetup setup = TableSetup().Seat(0, 100).Seat(1, 100).Seat(2, 100).Rake(4);
-  setup.Hole(0, "As Ad").Hole(1, "Kc Kd").Board("2c 7d 9h Jd 4s");
-  TableRecord table = Showdown(setup, {{0, 24}, {1, 25}, {2, 50}});
-  FoldSeat(table, 2);
-  const uint64_t before = ChipsOnTable(table);
-  PayShowdown(table);
-  EXPECT_EQ(table.players[0].rakePaid, 0u);  // 4% of 24 rounds down to nothing
-  EXPECT_EQ(table.players[1].rakePaid, 1u);
-  EXPECT_EQ(table.players[2].rakePaid, 2u);  // folded seats pay too
-  // Seat 0 wins 24 from each; the 24 more that the folded seat put in were
-  // matched by no live seat and go back to it.
-  EXPECT_EQ(table.players[0].winnings, 72u);
-  EXPECT_EQ(table.players[1].winnings, 0u);
-  EXPECT_EQ(table.players[2].chips, 124u);
-  EXPECT_EQ(ChipsOnTable(table) + test::RakeTaken(table), before);
-}
-
-TEST(Payout, StakeNoLiveSeatReachedGoesBackToItsSeat) {
-  // Seat 0 bet 100 and folded; seat 1 is live with 40 in the pot. Rake 10%.
-  TableSetup setup =
-      TableSetup().Seat(0, 100).Seat(1, 0).Seat(2, 100).Seat(5, 100, KindInactive).Rake(10);
-  TableRecord table = Showdown(setup, {{0, 100}, {1, 40}, {2, 10}});
-  FoldSeat(table, 0);
-  FoldSeat(table, 2);
-  table.players[5].inPot = 30;  // a seat that went inactive with a stake
-  const uint64_t before = ChipsOnTable(table);
-  EXPECT_EQ(NextTurn(table).code, TurnLastStanding);
-
-  PayShowdown(table);
-  EXPECT_EQ(table.players[1].winnings, 36u + 36u + 9u);
-  EXPECT_EQ(table.players[0].chips, 154u);  // 90 after rake, 36 of it called
-  EXPECT_EQ(table.players[5].chips, 130u);  // back untouched, without rake
-  EXPECT_EQ(table.players[5].rakePaid, 0u);
-  EXPECT_EQ(table.players[0].handsPlayed, 1);
-  EXPECT_EQ(table.players[0].handsWon, 0);
-  EXPECT_EQ(ChipsOnTable(table) + test::RakeTaken(table), before);
+TEST(Payout, StacksAfterTheShowdown) {
+  const TableSetup ties = TableSetup()
+                              .Seat(1, 100)
+                              .Seat(2, 100)
+                              .Seat(3, 100)
+                              .Seat(6, 100)
+                              .Dealer(6)
+                              .Hole(1, "Ac 7c")
+                              .Hole(2, "Ad 7d")
+                              .Hole(3, "4c 4d")
+                              .Hole(6, "Qs 3c")
+                              .Board("2s 5h 9d Jc Kh");
+  const struct {
+    const char* what;
+    TableSetup setup;
+    Seats stakes;
+    std::vector<int> folded;
+    Seats stacks, rake;  // chips and winnings after the payout
+    std::vector<int> winners;
+  } cases[] = {
+      {"side pots go to the best hand that reached them, ties split",
+       TableSetup()
+           .Seat(1, 0)
+           .Seat(2, 400)
+           .Seat(3, 400)
+           .Dealer(3)
+           .Hole(1, "As Ad")
+           .Hole(2, "Qc 3s")
+           .Hole(3, "Qh 3d")
+           .Board("2c 7d 9h Jd Ks"),
+       {{1, 50}, {2, 100}, {3, 100}},
+       {},
+       {{1, 150}, {2, 450}, {3, 450}},
+       {},
+       {1}},
+      {"the odd chip goes to the dealer, out of the hand",
+       ties,
+       {{1, 5}, {2, 5}, {3, 5}},
+       {3, 6},
+       {{1, 107}, {2, 107}, {3, 100}, {6, 101}},
+       {},
+       {1, 2}},
+      {"the odd chip rolls into the side pot",
+       TableSetup(ties).Seat(2, 0),
+       {{1, 9}, {2, 5}, {3, 4}, {6, 9}},
+       {3},
+       {{1, 118}, {2, 9}, {3, 100}, {6, 100}},
+       {},
+       {1, 2}},
+      {"rake from every stake, folded ones too, before the pots",
+       TableSetup()
+           .Seat(0, 100)
+           .Seat(1, 100)
+           .Seat(2, 100)
+           .Rake(4)
+           .Hole(0, "As Ad")
+           .Hole(1, "Kc Kd")
+           .Board("2c 7d 9h Jd 4s"),
+       {{0, 24}, {1, 25}, {2, 50}},
+       {2},
+       {{0, 172}, {1, 100}, {2, 124}},
+       {{0, 0}, {1, 1}, {2, 2}},
+       {0}},
+      {"a stake no live seat reached goes back to its seat, an inactive one's without rake",
+       TableSetup().Seat(0, 100).Seat(1, 0).Seat(2, 100).Seat(5, 100, KindInactive).Rake(10),
+       {{0, 100}, {1, 40}, {2, 10}, {5, 30}},
+       {0, 2},
+       {{0, 154}, {1, 81}, {2, 100}, {5, 130}},
+       {{0, 10}, {1, 4}, {2, 1}, {5, 0}},
+       {1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TableRecord table = Showdown(c.setup, c.stakes, c.folded);
+    const uint64_t before = test::ChipsAndRake(table);
+    PayShowdown(table);
+    for (auto [seat, chips] : c.stacks) {
+      const PlayerRecord& p = table.players[seat];
+      EXPECT_EQ(p.chips + p.winnings, chips) << "seat " << seat;
+      const bool won = std::count(c.winners.begin(), c.winners.end(), seat) > 0;
+      EXPECT_EQ(p.isWinner, won ? 1u : 0u) << "seat " << seat;  // main pot winners only
+      EXPECT_EQ(p.handsWon, won ? 1 : 0) << "seat " << seat;
+    }
+    for (auto [seat, rake] : c.rake) EXPECT_EQ(table.players[seat].rakePaid, rake) << seat;
+    // A second payout finds nothing left to pay; the hand's end keeps every chip.
+    const TableRecord paid = table;
+    PayShowdown(table);
+    EXPECT_EQ(std::memcmp(&paid, &table, sizeof table), 0);
+    EndHand(table);
+    EXPECT_EQ(test::ChipsAndRake(table), before);
+    for (auto [seat, chips] : c.stacks) EXPECT_EQ(table.players[seat].chips, chips) << seat;
+  }
 
   // Nobody live holds a stake: the hand's end hands every stake back.
-  TableRecord empty = Showdown(setup, {{0, 30}, {2, 20}});
-  FoldSeat(empty, 0);
-  FoldSeat(empty, 2);
+  TableRecord empty = Showdown(TableSetup().Seat(0, 100).Seat(2, 100), {{0, 30}, {2, 20}}, {0, 2});
   EndHand(empty);
-  EXPECT_EQ(empty.players[0].chips, 130u);
-  EXPECT_EQ(empty.players[2].chips, 120u);
-}
-
-TEST(Payout, ScriptedHandsKeepEveryChip) {
-  for (uint8_t structure = 0; structure < kStructureCount; ++structure) {
-    SCOPED_TRACE(testing::Message() << "structure " << int(structure));
-    TableSetup setup = TableSetup().Seat(0, 300).Seat(2, 45).Seat(4, 300).Seat(7, 120);
-    TableRecord table = setup.Structure(structure).Rake(5).Level(2).Build();
-    const uint32_t customMin[4] = {5, 10, 10, 20}, customMax[4] = {10, 20, 40, 40};
-    std::copy(customMin, customMin + 4, table.customMin);
-    std::copy(customMax, customMax + 4, table.customMax);
-    const uint64_t before = ChipsOnTable(table);
-    // Each seat bets the most it may the first time it acts on a street, then calls.
-    int streetRaised = -1;
-    for (int step = 0; step < 200; ++step) {
-      Turn turn = test::RunToDecision(table);
-      if (turn.code != TurnAct) break;
-      BetLimitsResult limits = BetLimits(table, turn.seat, turn.amount);
-      bool raise = table.cardsDealt != streetRaised && limits.max > 0;
-      if (raise) streetRaised = table.cardsDealt;
-      ApplyAction(table, turn.seat, turn.amount, raise ? limits.max : 0);
-    }
-    Turn end = NextTurn(table);
-    EXPECT_TRUE(end.code == TurnShowdown || end.code == TurnLastStanding);
-    EndHand(table);
-    EXPECT_EQ(ChipsOnTable(table) + test::RakeTaken(table), before);
-    EXPECT_GT(test::RakeTaken(table), 0u);
-    EXPECT_EQ(NextTurn(table).code, TurnNewHand);
-  }
+  EXPECT_EQ(std::pair(empty.players[0].chips, empty.players[2].chips), std::pair(130u, 120u));
 }
 
 }  // namespace
