@@ -1,0 +1,305 @@
+// A computer seat's decision: what it reads from the table, the scoring
+// steps with chosen inputs, and ComputerDecision on whole tables.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/table_setup.h"
+#include "players/decision.h"
+#include "players/decision_score.h"
+#include "players/hand_strength_parts.h"
+
+namespace qf {
+namespace {
+
+using test::TableSetup;
+
+WinnerList List(std::initializer_list<int> seats) {
+  WinnerList list;
+  for (int s : seats) list.seats[list.count++] = static_cast<uint8_t>(s);
+  return list;
+}
+
+// Real tables are checked against these lists at the random spots below;
+// here the rule for ties: only the last entry of the winners now counts, and
+// an entry the river list does not have counts as another seat.
+TEST(HandStrength, OutlookImprovementAndFoldDelta) {
+  const struct {
+    WinnerList now, river;
+    int seat, outlook;
+  } lists[] = {
+      {List({}), List({4}), 4, 0},        {List({1, 3}), List({1, 3}), 3, 3},
+      {List({1, 3}), List({1, 3}), 1, 0}, {List({1, 3}), List({3}), 3, 1},
+      {List({1, 3}), List({5, 3}), 3, 3},
+  };
+  for (const auto& c : lists) EXPECT_EQ(OutlookFromLists(c.now, c.river, c.seat), c.outlook);
+
+  // The category with the first two cards minus without them.
+  const struct {
+    const char *hole, *board;
+    int cardsSeen, improvement;
+  } improvements[] = {
+      {"7h 2c", "Ks Kd 9c 4d 5s", 5, 0},  // a paired board, no help
+      {"9s 9d", "9c 4h Kd 2s 7c", 5, 3},  // a set over high card
+      {"9s 9d", "9c 4h Kd 2s 7c", 2, 0},  // before the flop: only its own cards
+      {"As Ad 7c 2h", "", 4, 1},          // Omaha before the flop: a pair, high card without
+      // The Omaha river plays exactly two hole cards (a pair of twos); without
+      // them the other seven count together and hold the board's straight.
+      {"2c 2d Ks Qd", "5s 6h 7d 8c 9s", 9, 1 - 4},
+  };
+  for (const auto& c : improvements) {
+    TableSetup setup = TableSetup().Seat(3, 200);
+    if (std::strlen(c.hole) > 5) setup.Omaha();
+    TableRecord table = setup.Hole(3, c.hole).Board(c.board).Dealt(c.cardsSeen).Build();
+    EXPECT_EQ(Improvement(table, 3), c.improvement) << c.hole << " " << c.board;
+  }
+
+  // Own fold rate minus the humans' average, after twenty hands.
+  TableRecord table = TableSetup()
+                          .Seat(0, 200, KindHuman)
+                          .Seat(1, 200, KindHiddenHuman)
+                          .Seat(2, 200, KindStupid)
+                          .Seat(4, 200)
+                          .Dealt(2)
+                          .Build();
+  const auto played = [&table](int seat, uint16_t hands, uint16_t folds) {
+    table.players[seat].handsPlayed = hands;
+    table.players[seat].folds = folds;
+  };
+  played(0, 3, 1);    // 33%
+  played(1, 4, 3);    // 75%
+  played(2, 50, 50);  // a computer: not counted
+  played(4, 40, 30);  // 75%
+  EXPECT_EQ(FoldDelta(table, 4), 75 - (33 + 75) / 2);
+  played(4, 19, 19);
+  EXPECT_EQ(FoldDelta(table, 4), 0);  // only 19 hands played
+  played(4, 20, 4);
+  played(1, 0, 0);
+  EXPECT_EQ(FoldDelta(table, 4), 20 - 33);
+  played(0, 0, 0);
+  EXPECT_EQ(FoldDelta(table, 4), 0);  // no human has played yet
+}
+
+TEST(HandStrength, CountsSeatsAndStakesAndDrawsOnce) {
+  TableSetup setup = TableSetup().Seat(1, 200).Seat(3, 200).Seat(5, 0).Seat(7, 200).Seat(8, 200);
+  TableRecord table = setup.BaseBet(5).Level(2).Dealt(2).Build();
+  table.players[5].inPot = 200;  // all in
+  table.players[7].status = StatusFolded;
+  table.players[8].status = StatusOut;
+  Rng rng(11), copy(11);
+  const HandStrength s = EstimateHandStrength(table, 1, 25, rng);
+  EXPECT_EQ(std::tuple(s.seatedOthers, s.liveOthers, s.liveWithChips, s.unit, s.callRatio),
+            std::tuple(4, 2, 2, uint64_t{10}, 2));  // unit: base bet times the level
+  EXPECT_EQ(s.r, static_cast<int>(Random(copy, 100)));
+  EXPECT_EQ(rng.State(), copy.State());
+  // The call in units, cut to 1..10; without a unit any call counts as the largest.
+  const std::tuple<uint32_t, uint64_t, int> ratios[] = {
+      {0, 10, 1}, {9, 10, 1}, {500, 10, 10}, {0, 0, 1}, {7, 0, 10}};
+  for (auto [call, unit, ratio] : ratios) EXPECT_EQ(CallRatio(call, unit), ratio) << call;
+}
+
+// Worked scores, street by street and kind by kind (the fixed runs of the
+// benchmark hold every rule to its present form): the base by outlook and
+// seats, the swing of the draw, penalties for opponents and the size of the
+// call, bonuses for raises, then the kind's adjustment.
+TEST(DecisionScore, WorkedScoresByStreetAndKind) {
+  const struct {
+    uint32_t kind;
+    int cards, hole, outlook, improvement, live, seated, callRatio, raises, foldDelta, r;
+    int street, adjusted;
+  } cases[] = {
+      // Pre-flop: outlook 3 starts at 75, r 99 swings +75; outlook 0 facing
+      // more than 2 units costs 25; a re-raised pot lifts a positive score.
+      {KindSmart, 2, 2, 3, 0, 1, 1, 1, 0, 0, 99, 75 + 75 - 3 - 1, 146 + 50},
+      {KindTight, 2, 2, 0, 0, 2, 1, 5, 0, -10, 1, 50 - 25 - 100 - 6 - 25, -106 - 25 - 20},
+      {KindLoose, 2, 2, 2, 0, 1, 1, 4, 2, 5, 91, 50 + 25 - 3 - 16 + 25, 81 + 10 + 50 + 10},
+      {KindBluffing, 2, 2, 2, 0, 2, 1, 1, 0, 0, 29, 50 - 25 - 6 - 1, 18 + 10 + 25 - 20},
+      // Flop: the improvement counts for less the more seats there are; many
+      // raises lift a hopeless score; Omaha holds seven cards on the flop.
+      {KindSmart, 5, 2, 1, 2, 5, 2, 1, 0, 0, 19, 110 - 25 - 5 - 20, 60 + 25 + 50 - 25},
+      {KindParanoid, 5, 2, 3, 2, 3, 6, 1, 2, -2, 4, 70 - 75 - 5 - 12, -22 - 20 - 18 - 2 + 15 - 20},
+      {KindBluffing, 7, 4, 0, 3, 1, 1, 2, 2, 3, 50, 0 - 10 - 4 + 50, 36 + 100 - 10 + 30},
+      {KindLoose, 5, 2, 0, 0, 3, 7, 1, 0, -4, 9, 0 - 50 - 5 - 12, -67 - 4},
+      // Turn and river add 25; the river halves the improvement toward zero.
+      {KindTight, 6, 2, 3, 1, 1, 4, 1, 3, 0, 50, 70 - 9 + 25 + 25, 111 - 50},
+      {KindTight, 7, 2, 3, -3, 2, 2, 1, 1, -5, 50, 20 - 17 + 50 + 25, 78 + 25 - 10},
+      {KindSmart, 7, 2, 2, 0, 4, 4, 1, 0, 0, 95, 50 + 25 - 5 - 24 + 25, 71 + 12 - 25},
+      {KindBluffing, 7, 2, 3, 0, 2, 2, 1, 0, 3, 50, 50 - 5 - 12 + 25, 58 + 50 + 100 - 20 + 30},
+      {KindParanoid, 9, 4, 0, 0, 1, 1, 1, 2, 0, 50, 0 - 11 + 75 + 25, 89 - 20 - 6 + 15},
+  };
+  for (const auto& c : cases) {
+    ScoreSituation s;
+    s.kind = c.kind;
+    s.cardsSeen = c.cards;
+    s.holeCards = c.hole;
+    s.raises = c.raises;
+    s.strength = {c.outlook, c.improvement, c.foldDelta, c.live, c.seated, 2, c.callRatio, 2, c.r};
+    Rng rng(7);
+    EXPECT_EQ(StreetScore(s), c.street) << "kind " << c.kind << " cards " << c.cards;
+    EXPECT_EQ(AdjustForKind(s, c.street, rng), c.adjusted)
+        << "kind " << c.kind << " cards " << c.cards;
+  }
+  // Stupid and Erratic seats add a second draw.
+  ScoreSituation s;
+  s.cardsSeen = 5;
+  s.strength.foldDelta = 2;
+  Rng rng(99), copy(99);
+  s.kind = KindStupid;
+  EXPECT_EQ(AdjustForKind(s, 30, rng), 30 + 40 + static_cast<int>(Random(copy, 100)));
+  s.kind = KindErratic;
+  EXPECT_EQ(AdjustForKind(s, 10, rng), 10 + static_cast<int>(Random(copy, 100)) + 2 - 50);
+}
+
+TEST(DecisionScore, AggressionRaiseTiersAndLimits) {
+  const BetLimitsResult wide{false, 2, 9}, narrow{false, 2, 8};
+  EXPECT_EQ(AggressionBonus(75, 96, wide), 8 * 25);
+  EXPECT_EQ(AggressionBonus(75, 81, wide), 5 * 25);
+  EXPECT_EQ(AggressionBonus(75, 61, wide) + AggressionBonus(75, 60, wide), 25);
+  EXPECT_EQ(AggressionBonus(74, 99, wide), 0);
+  EXPECT_EQ(AggressionBonus(200, 99, narrow), 0);  // not more than four times the minimum
+  const int tiers[][2] = {{-50, 0},  {74, 0},   {75, 1},   {99, 1},    {100, 2},
+                          {124, 2},  {125, 4},  {150, 6},  {175, 8},   {200, 10},
+                          {225, 25}, {250, 50}, {299, 50}, {300, 100}, {900, 100}};
+  for (auto [score, units] : tiers) EXPECT_EQ(RaiseForScore(score, 3), 3u * units) << score;
+  const BetLimitsResult limits{false, 4, 40};
+  const struct {
+    int score;
+    uint32_t call;
+    uint64_t raise;
+    BetLimitsResult limits;
+    int32_t decision;
+  } decisions[] = {
+      {0, 6, 0, limits, kDecisionFold},
+      {-30, 6, 20, limits, kDecisionFold},
+      {-30, 0, 0, limits, kDecisionCall},  // nothing to call: check
+      {60, 6, 0, limits, kDecisionCall},
+      {120, 6, 20, limits, 20},
+      {300, 6, 400, limits, 40},         // cut to the maximum
+      {80, 6, 2, limits, 4},             // lifted to the minimum
+      {120, 0, 4, {false, 10, 6}, 6},    // crossed limits (a small pot): the maximum
+      {300, 6, 400, {}, kDecisionCall},  // capped
+  };
+  for (const auto& d : decisions) {
+    EXPECT_EQ(DecisionFromScore(d.score, d.call, d.raise, d.limits), d.decision) << d.score;
+  }
+}
+
+// A seed whose first draw modulo 100 is r.
+uint64_t SeedForFirstDraw(int r) {
+  for (uint64_t seed = 0;; ++seed) {
+    Rng rng(seed);
+    if (static_cast<int>(Random(rng, 100)) == r) return seed;
+  }
+}
+
+TEST(ComputerDecision, OnWholeTables) {
+  // Seat 1 holds aces and stays best at the river; seat 2 is its one
+  // opponent. With r 50: 75, -3 for the opponent, -1 for callRatio 1, +50
+  // for a Smart seat: a raise of 2 units, cut to the maximum, lifted to the minimum.
+  const auto decide = [](uint8_t structure, int r, uint32_t level = 1, int cap = 0) {
+    TableSetup setup = TableSetup().Seat(1, 200).Seat(2, 200, KindTight).Level(level).Cap(cap);
+    setup.Hole(1, "As Ad").Hole(2, "7c 2d").Board("3h 8s Jd Qc 5h");
+    TableRecord table = setup.Structure(structure).Dealt(2, 4).Build();
+    table.raisesThisRound = static_cast<uint8_t>(cap);
+    Rng rng(SeedForFirstDraw(r));
+    return ComputerDecision(table, 1, 0, rng);
+  };
+  EXPECT_EQ(decide(StructureFixed, 50), 2);
+  EXPECT_EQ(decide(StructureNoLimit, 50), 4);
+  EXPECT_EQ(decide(StructureNoLimit, 50, 3), 12);
+  EXPECT_EQ(decide(StructureNoLimit, 50, 1, 2), kDecisionCall);  // the cap is reached
+  // r 96 swings +25, then +200 of aggression where the limits leave room:
+  // the top tier of 100 units, cut to the seat's chips.
+  EXPECT_EQ(decide(StructureNoLimit, 96), 200);
+  EXPECT_EQ(decide(StructureFixed, 96), 2);
+
+  // Nobody else has chips left to answer a raise: call only.
+  TableSetup setup = TableSetup().Seat(1, 200, KindLoose).Seat(2, 0, KindTight);
+  setup.Hole(1, "As Ad").Hole(2, "7c 2d").Board("Ah 8s Jd Qc 5h").Structure(StructureNoLimit);
+  TableRecord table = setup.Dealt(5, 4).Build();
+  table.players[2].inPot = 50;  // all in
+  TableRecord withChips = table;
+  withChips.players[2].chips = 100;
+  int raisesWithChipsLeft = 0;
+  for (uint64_t seed = 0; seed < 200; ++seed) {
+    Rng rng(seed), same(seed);
+    EXPECT_LE(ComputerDecision(table, 1, 46, rng), kDecisionCall) << "seed " << seed;
+    if (ComputerDecision(withChips, 1, 46, same) > 0) ++raisesWithChipsLeft;
+  }
+  EXPECT_GT(raisesWithChipsLeft, 50);  // the same hand raises when someone can answer
+
+  // An inactive or unknown seat calls without drawing.
+  Rng rng(4);
+  const uint64_t before = rng.State();
+  for (int seat : {5, -1, 10}) EXPECT_EQ(ComputerDecision(table, seat, 10, rng), kDecisionCall);
+  EXPECT_EQ(rng.State(), before);
+}
+
+// A random moment of a hand at a random table: a seat to act with its call.
+struct Spot {
+  TableRecord table;
+  int seat;
+  uint32_t call;
+};
+
+Spot RandomSpot(Rng& rng) {
+  Spot spot{test::RandomTable(rng), -1, 0};
+  TableRecord& table = spot.table;
+  NewHand(table, rng);  // a shuffled deck
+  const int streets[] = {0, 3, 4, 5};
+  table.cardsDealt = static_cast<uint8_t>(table.holeCards + streets[Random(rng, 4)]);
+  table.raisesThisRound = static_cast<uint8_t>(Random(rng, 5));
+  for (PlayerRecord& p : table.players) {
+    if (p.kind == KindInactive) continue;
+    if (spot.seat < 0 || Random(rng, 3) == 0) spot.seat = static_cast<int>(&p - table.players);
+    p.status = Random(rng, 5) == 0 ? StatusFolded : StatusToAct;
+    p.inPot = Random(rng, 300);
+    p.cardsSeen = table.cardsDealt;
+    p.handsPlayed = static_cast<uint16_t>(Random(rng, 60));
+    p.folds = static_cast<uint16_t>(Random(rng, p.handsPlayed + 1u));
+    if (Random(rng, 8) == 0) p.kind = KindHuman;  // fold rates to compare
+  }
+  PlayerRecord& self = table.players[spot.seat];
+  self.kind = KindSmart + Random(rng, 7);
+  self.status = StatusToAct;
+  spot.call = Random(rng, 3) == 0 ? 0 : std::min<uint32_t>(self.chips, Random(rng, 200));
+  return spot;
+}
+
+// At random spots: the outlook is what the lists of winners now and at the
+// river say, raises stay within the limits, a check is never folded, and the
+// seat draws once (Stupid and Erratic seats twice).
+TEST(ComputerDecision, AtRandomSpots) {
+  Rng spots(2024);
+  int raisesSeen = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const Spot spot = RandomSpot(spots);
+    const TableRecord& table = spot.table;
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+      ASSERT_EQ(Outlook(table, seat),
+                OutlookFromLists(FindWinners(table, false), FindWinners(table, true), seat))
+          << "spot " << i << " seat " << seat;
+    }
+    const uint32_t kind = table.players[spot.seat].kind;
+    Rng rng(static_cast<uint64_t>(i)), expected(static_cast<uint64_t>(i));
+    const int32_t decision = ComputerDecision(table, spot.seat, spot.call, rng);
+    expected.Next();
+    if (kind == KindStupid || kind == KindErratic) expected.Next();
+    ASSERT_EQ(rng.State(), expected.State()) << "spot " << i;
+    ASSERT_GE(decision, kDecisionFold);
+    if (decision > 0) {
+      ++raisesSeen;
+      const BetLimitsResult limits = BetLimits(table, spot.seat, spot.call);
+      // A pot smaller than the minimum bet leaves the maximum as the one amount.
+      ASSERT_GE(uint32_t(decision), std::min(limits.min, limits.max)) << "spot " << i;
+      ASSERT_LE(uint32_t(decision), limits.max) << "spot " << i;
+    }
+    Rng again(static_cast<uint64_t>(i));
+    ASSERT_NE(ComputerDecision(table, spot.seat, 0, again), kDecisionFold) << "spot " << i;
+  }
+  EXPECT_GT(raisesSeen, 1000);  // the property was really exercised
+}
+
+}  // namespace
+}  // namespace qf
