@@ -1,142 +1,220 @@
-// The end of a hand: busted seats, the questions asked, the tournament winner.
+// The end of a hand (busted seats, the questions asked, the tournament
+// winner) and new tables: the dialog, Cancel, fresh buy-ins, the line-up.
 #include "flow/end_of_hand.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/pots.h"
-#include "flow/driver.h"
-#include "flow/table_input.h"
+#include <map>
+
 #include "flow_test_support.h"
 
 namespace qf {
 namespace {
 
+using testing::Game;
 using testing::KindOf;
+using testing::Kinds;
 using testing::MakeTable;
 using testing::PeekTurn;
 using testing::Question;
-using testing::RecordingUi;
-
-// The questions by letter: h the busted human, z and o the busted computers
-// Zena and Oswin, w the tournament winner Basil.
-Question Expected(char asked) {
-  const std::string computer =
-      " is out of cash. Can the player get cash (and keep playing), or would you like to "
-      "dismiss from the table?";
-  switch (asked) {
-    case 'h':
-      return {"You have no cash! What do you want to do?", {"Get Cash", "New Table", "Watch"}};
-    case 'z':
-      return {"Zena" + computer, {"Get Cash", "Dismiss from Table"}};
-    case 'o':
-      return {"Oswin" + computer, {"Get Cash", "Dismiss from Table"}};
-    default:
-      return {"Basil has won this tournament! Good Job!", {"New Game"}};
-  }
-}
+using testing::SameBytes;
 
 TEST(ResolveBustsTest, AnswersToTheQuestions) {
+  // The questions by letter: h the busted human, z and o the busted computers
+  // Zena and Oswin, w the tournament winner Basil.
+  const std::string outOfCash =
+      " is out of cash. Can the player get cash (and keep playing), or would you like to "
+      "dismiss from the table?";
+  const std::map<char, Question> questions = {
+      {'h', {"You have no cash! What do you want to do?", {"Get Cash", "New Table", "Watch"}}},
+      {'z', {"Zena" + outOfCash, {"Get Cash", "Dismiss from Table"}}},
+      {'o', {"Oswin" + outOfCash, {"Get Cash", "Dismiss from Table"}}},
+      {'w', {"Basil has won this tournament! Good Job!", {"New Game"}}}};
   struct Case {
     const char* what;
     bool bustedStay, basilPlays, requestedBefore;
+    uint32_t basilChips;
     std::deque<int> answers;
     const char* asked;
     const char* kinds;  // of seats 0..2 afterwards, by letter
     std::array<uint32_t, 3> chips;
     bool requestedAfter;
   };
+  const uint32_t full = UINT32_MAX - 300;
   // clang-format off
   const Case cases[] = {
-      {"cash, cash, dismiss", 1, 1, 0, {1, 1, 2}, "hzo", "HS.", {500, 500, 0}, false},
-      {"new table stops the loop and the winner check", 1, 0, 0, {2}, "h", "HST", {0, 0, 0}, true},
-      {"watch, then no answer twice", 1, 1, 0, {3, 0, 0}, "hzo", ".ST", {0, 0, 0}, false},
-      {"busted computers leave unasked", 0, 1, 0, {1}, "h", "H..", {500, 0, 0}, false},
-      {"the winner is asked ten times", 0, 1, 0, {3}, "hwwwwwwwwww", "...", {0, 0, 0}, false},
-      {"New Game asks for a new table", 0, 1, 0, {3, 0, 0, 1}, "hwww", "...", {0, 0, 0}, true},
-      {"a pending request skips the winner", 0, 1, 1, {3}, "h", "...", {0, 0, 0}, true},
+      {"cash, cash, dismiss", 1, 1, 0, 2000, {1, 1, 2}, "hzo", "HS.", {500, 500, 0}, false},
+      {"buy-ins cut to what the table holds", 1, 1, 0, full, {1, 1, 1}, "hzo", "H..", {300, 0, 0}, false},
+      {"new table stops the loop and the winner check", 1, 0, 0, 2000, {2}, "h", "HST", {0, 0, 0}, true},
+      {"watch, then no answer twice", 1, 1, 0, 2000, {3, 0, 0}, "hzo", ".ST", {0, 0, 0}, false},
+      {"busted computers leave unasked", 0, 1, 0, 2000, {1}, "h", "H..", {500, 0, 0}, false},
+      {"the winner is asked ten times", 0, 1, 0, 2000, {3}, "hwwwwwwwwww", "...", {0, 0, 0}, false},
+      {"New Game asks for a new table", 0, 1, 0, 2000, {3, 0, 0, 1}, "hwww", "...", {0, 0, 0}, true},
+      {"a pending request skips the winner", 0, 1, 1, 2000, {3}, "h", "...", {0, 0, 0}, true},
   };
   // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     // Seats 0 (human), 1 and 2 are busted after a finished hand; seat 3 holds every chip.
-    TableRecord table = MakeTable({KindHuman, KindSmart, KindTight, KindLoose}, 5);
-    for (int seat : {0, 1, 2}) table.players[seat].chips = 0;
-    table.players[3].chips = 2000;
+    Game game(MakeTable(c.basilPlays ? "HSTL" : "HST", 5));
+    TableRecord& table = game.table;
+    for (PlayerRecord& player : table.players) player.chips = 0;
+    table.players[3].chips = c.basilChips;
     table.dealer = 2;
     table.bustedStay = c.bustedStay;
-    if (!c.basilPlays) table.players[3].kind = KindInactive;
-    SessionState session;
-    session.newTableRequested = c.requestedBefore;
-    RecordingUi ui;
-    ui.answers = c.answers;
-    ResolveBusts(table, session, ui);
-    ASSERT_EQ(ui.questions.size(), std::strlen(c.asked));
-    for (size_t i = 0; i < ui.questions.size(); ++i) {
-      EXPECT_EQ(ui.questions[i].message, Expected(c.asked[i]).message);
-      EXPECT_EQ(ui.questions[i].buttons, Expected(c.asked[i]).buttons);
-    }
+    game.session.newTableRequested = c.requestedBefore;
+    game.ui.answers = c.answers;
+    ResolveBusts(table, game.session, game.ui);
+    std::vector<Question> asked;
+    for (const char* letter = c.asked; *letter; ++letter) asked.push_back(questions.at(*letter));
+    EXPECT_EQ(game.ui.questions, asked);
+    EXPECT_EQ(Kinds(table).substr(0, 3), c.kinds);
     for (int seat = 0; seat < 3; ++seat) {
-      EXPECT_EQ(table.players[seat].kind, KindOf(c.kinds[seat])) << seat;
       EXPECT_EQ(table.players[seat].chips, c.chips[seat]) << seat;
       // "Get Cash" is a buy-in on credit: profit unchanged.
       EXPECT_EQ(table.players[seat].balance, -500 - int32_t(c.chips[seat])) << seat;
     }
-    EXPECT_EQ(session.newTableRequested, c.requestedAfter);
-    if (c.basilPlays) {
-      EXPECT_EQ(table.dealer, 3) << "the button moves on";
-    }
+    EXPECT_EQ(game.session.newTableRequested, c.requestedAfter);
+    EXPECT_EQ(table.dealer, c.basilPlays ? 3 : 2) << "the button moves on";
     EXPECT_EQ(PeekTurn(table).code, TurnNewHand);
   }
 }
 
-TEST(ResolveBustsTest, BuyInsAreCutToWhatTheTableCanHold) {
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindTight, KindLoose}, 5);
-  for (PlayerRecord& player : table.players) player.chips = 0;
-  table.players[3].chips = UINT32_MAX - 300;
-  SessionState session;
-  RecordingUi ui;
-  ui.answers = {1, 1, 1};  // "Get Cash" every time
-  ResolveBusts(table, session, ui);
-  EXPECT_EQ(table.players[0].chips, 300u) << "the last chips that fit";
-  EXPECT_EQ(table.players[1].kind, KindInactive) << "no cash to be had: the seat leaves";
-  EXPECT_EQ(table.players[2].kind, KindInactive);
-  EXPECT_EQ(ChipsOnTable(table), UINT32_MAX);
+TEST(NewTableTest, CancelRestoresEveryByteAndGoBuysEverySeatInAfresh) {
+  // A table in the middle of a hand, with a seat that went out of play.
+  TableRecord table = MakeTable("HSTL", 5);
+  Rng rng(3);
+  NewHand(table, rng);
+  table.cardsDealt = table.holeCards + 3;
+  table.dealer = 2;
+  table.progressiveLevel = 3;
+  table.players[0].chips = 350;
+  table.players[0].inPot = 20;
+  table.players[1].chips = 0;
+  table.players[1].winnings = 90;
+  table.players[2].kind = KindInactive;  // dismissed during play
+  table.players[3].balance = 1234;
+  const TableRecord before = table;
+  testing::RecordingUi ui;
+  TableRecord shown;
+  ui.newTableEdit = [&](TableRecord& t) {
+    shown = t;
+    // The dialog and the dialogs it opens write straight into the record.
+    t.holeCards = kOmahaHoleCards;
+    t.players[5].kind = KindSmart;
+    t.dealer = kDealerCancelled;
+  };
+  EXPECT_FALSE(StartNewTable(table, ui, true));
+  EXPECT_TRUE(SameBytes(table, before));
+  EXPECT_EQ(ui.calls, (testing::Calls{"NewTableDialog"}));
+  EXPECT_EQ(shown.players[2].kind, KindTight) << "the dialog shows the dismissed seat's kind";
+
+  // Go: the chips each seat had are taken back, a fresh buy-in is charged.
+  ui.newTableEdit = nullptr;
+  ui.calls.clear();
+  ASSERT_TRUE(StartNewTable(table, ui, true));
+  EXPECT_EQ(ui.calls, (testing::Calls{"NewTableDialog", "Felt 0 0 240 269"}));
+  EXPECT_EQ(std::tuple(table.cardsDealt, table.progressiveLevel, table.dealer),
+            std::tuple(0, 1u, 2))
+      << "a button on a seat in play stays";
+  EXPECT_EQ(Kinds(table), "HSTL......") << "a dismissed seat is back in play";
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const PlayerRecord& p = table.players[seat];
+    const PlayerRecord& old = before.players[seat];
+    EXPECT_EQ(p.chips, 500u) << seat;
+    EXPECT_EQ(p.inPot + p.winnings, 0u);
+    EXPECT_EQ(p.tableKind, p.kind);
+    EXPECT_EQ(int64_t{p.balance} + p.chips,
+              int64_t{old.balance} + old.chips + old.inPot + old.winnings)
+        << "profit kept";
+  }
+
+  // Without the dialog; the button moves from an empty seat to the first seat in play.
+  table = MakeTable("..SS");
+  table.dealer = 1;
+  table.progressiveLevel = 0;
+  ASSERT_TRUE(StartNewTable(table, ui, false));
+  EXPECT_EQ(ui.newTableDialogs, 2);
+  EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(2, 0u));
 }
 
-TEST(ResolveBustsTest, NewTableRequestStaysWhenTheDialogIsCancelled) {
-  TableRecord table = MakeTable({KindHuman, KindSmart}, 2);
-  SessionState session;
-  Rng rng(5);
-  RecordingUi ui;
-  // Seat 1 wins the last hand; seat 0 is busted.
-  const auto finishHand = [&] {
-    table.players[0].chips = 0;
-    table.players[0].status = table.players[1].status = StatusToAct;
-    table.players[1].inPot = 200;
-    table.players[0].cardsSeen = table.players[1].cardsSeen = 7;
-    table.cardsDealt = 8;
-    TickGame(table, session, rng, ui);
-    ASSERT_EQ(session.buttonLabel[0], "Start");
+TEST(NewTableTest, TheRequestIsMetByAnyTableSetUpAndAChiplessTableAsksOnceATick) {
+  // A human busted at the end of a hand answers "New Table", then cancels it:
+  // no hand starts, and the request stays.
+  Game game(MakeTable("HS", 2));
+  const auto finishHand = [&game] {
+    TableRecord& t = game.table;
+    t.players[0].chips = 0;
+    t.players[0].status = t.players[1].status = StatusToAct;
+    t.players[1].inPot = 200;
+    t.players[0].cardsSeen = t.players[1].cardsSeen = 7;
+    t.cardsDealt = 8;
+    game.Tick();
+    ASSERT_EQ(game.session.buttonLabel[0], "Start");
   };
   finishHand();
-  ui.answers = {2};  // "New Table"
-  ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
-  OnTableInput(table, session, rng, ui, TableInput{KeyAction});
-  EXPECT_TRUE(session.newTableRequested);
-  EXPECT_EQ(ui.newTableDialogs, 1);
-  EXPECT_EQ(PeekTurn(table).code, TurnNewHand) << "no hand was started";
-  EXPECT_EQ(table.players[0].chips, 0u);
-
-  // Accepted after the next hand (its question left unanswered): a fresh
-  // table, a new hand, and the request cleared.
+  game.ui.answers = {2};
+  game.ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
+  game.Key(KeyAction);
+  EXPECT_TRUE(game.session.newTableRequested);
+  EXPECT_EQ(game.ui.newTableDialogs, 1);
+  EXPECT_EQ(PeekTurn(game.table).code, TurnNewHand) << "no hand was started";
+  // Asked again after the next hand (its question left unanswered) and
+  // accepted: a fresh table, a new hand, and the request met.
   finishHand();
-  ui.newTableEdit = nullptr;
-  OnTableInput(table, session, rng, ui, TableInput{KeyDigit1});
-  EXPECT_FALSE(session.newTableRequested);
-  EXPECT_EQ(ui.newTableDialogs, 2);
-  EXPECT_EQ(table.players[0].chips, 200u);
-  EXPECT_EQ(table.players[1].chips, 200u);
-  EXPECT_EQ(PeekTurn(table).code, TurnForcedBet) << "the new hand has begun";
+  game.ui.newTableEdit = nullptr;
+  game.Key(KeyDigit1);
+  EXPECT_FALSE(game.session.newTableRequested);
+  EXPECT_EQ(game.ui.newTableDialogs, 2);
+  EXPECT_EQ(game.table.players[0].chips + game.table.players[1].chips, 400u);
+  EXPECT_EQ(PeekTurn(game.table).code, TurnForcedBet) << "the new hand has begun";
+
+  // As stored with a base bet of 0: seats in play, none with chips. Each
+  // tick asks once; the seats are not replaced, and any table set up meets a
+  // pending request.
+  Game chipless(MakeTable("HST", 0), 2);
+  chipless.session.newTableRequested = true;
+  chipless.ui.newTableEdit = [](TableRecord& t) { t.dealer = kDealerCancelled; };
+  chipless.Tick();
+  EXPECT_EQ(chipless.ui.newTableDialogs, 1);
+  EXPECT_EQ(chipless.table.players[1].tableKind, KindSmart);
+  chipless.ui.newTableEdit = nullptr;
+  chipless.Tick();
+  EXPECT_EQ(chipless.ui.newTableDialogs, 2);
+  EXPECT_EQ(std::pair(chipless.table.baseBet, chipless.table.players[2].chips),
+            std::pair(1u, 100u));
+  EXPECT_FALSE(chipless.session.newTableRequested);
+  EXPECT_EQ(PeekTurn(chipless.table).code, TurnForcedBet);
+}
+
+TEST(NewTableTest, AnEmptyTableOffersTheDefaultLineUpUntilATableIsSetUp) {
+  for (uint8_t small : {0, 1}) {
+    SCOPED_TRACE(small);
+    const std::string lineUp = small ? "HPBDES...." : "HPBDESETTS";
+    Game game(MakeTable(""), 1);
+    game.table.smallTable = small;
+    std::string offered;
+    game.ui.newTableEdit = [&](TableRecord& t) {
+      offered = Kinds(t);
+      t.dealer = kDealerCancelled;
+    };
+    game.Bar(game.session.pendingRaise);
+    EXPECT_EQ(offered, lineUp);
+    // Cancelled: every seat still Inactive, the line-up kept in tableKind.
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+      EXPECT_EQ(game.table.players[seat].tableKind, KindOf(lineUp[seat]));
+    }
+    EXPECT_EQ(Kinds(game.table), "..........");
+    EXPECT_TRUE(game.session.buttonLabel[0].empty());
+    game.Tick();  // asks again, once
+    EXPECT_EQ(game.ui.newTableDialogs, 2);
+    EXPECT_EQ(Kinds(game.table), "..........");
+    game.ui.newTableEdit = nullptr;  // accepted: the line-up is in play and the hand begins
+    game.Tick();
+    EXPECT_EQ(game.ui.newTableDialogs, 3);
+    EXPECT_EQ(Kinds(game.table), lineUp);
+    EXPECT_EQ(PeekTurn(game.table).code, TurnForcedBet);
+  }
 }
 
 }  // namespace

@@ -49,10 +49,7 @@ TEST(SeatCountsTest, SetSeatCountsTakesSeatsAndGivesThemBack) {
   TableRecord table;
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.before << " " << c.players << " " << c.humans);
-    if (*c.before) {
-      table = MakeTable({});
-      for (int seat = 0; c.before[seat]; ++seat) table.players[seat].kind = KindOf(c.before[seat]);
-    }
+    if (*c.before) table = MakeTable(c.before);
     SetSeatCounts(table, rng, c.players, c.humans);
     for (int seat = 0; seat < kSeatCount; ++seat) {
       EXPECT_TRUE(Fits(table.players[seat].kind, c.after[seat]))
