@@ -100,8 +100,7 @@ TEST(Evaluate, TwoPairKickersNamesAndBadHands) {
       {"Ks Kd 7c 7h 5s 5d 2c", 2 * K + (12 * 14 + 6) * 14 + 4},
       {"4s 3d Ks Kd 7c 7h 2c", 2 * K + (12 * 14 + 6) * 14 + 3},
       {"As Ad Kc Kh 2s", 2 * K + (13 * 14 + 12) * 14 + 1},
-      {"As Ad Kc Kh", 2170882},
-  };
+      {"As Ad Kc Kh", 2170882}};
   for (auto [cards, value] : cases) EXPECT_EQ(Value(cards), value) << cards;
   const char* names[] = {"High Card", "Pair",    "2 Pair", "Trips",   "Straight",
                          "Flush",     "Full Hs", "4 Up",   "S-Flush", ""};

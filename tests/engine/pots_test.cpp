@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-#include <map>
 #include <vector>
 
 #include "table_setup.h"
@@ -14,119 +12,102 @@
 namespace qf {
 namespace {
 
-using test::TableSetup;
-using Seats = std::map<int, uint32_t>;
-
-// A river showdown: every seat holds all its cards, the listed seats their
-// stakes (the chips they hold besides), the folded ones folded.
-TableRecord Showdown(const TableSetup& setup, const Seats& stakes, std::vector<int> folded) {
-  TableRecord table = setup.Build();
-  NextTurn(table);  // inactive seats out
-  for (int pass = 0; pass < 7; ++pass) test::DealPass(table);
-  for (auto [seat, stake] : stakes) {
-    table.players[seat].inPot = stake;
-    if (!IsOut(table, seat)) table.players[seat].status = StatusCalled;
-  }
-  for (int seat : folded) FoldSeat(table, seat);
-  table.cardsDealt = 8;
-  return table;
-}
+// One seat at a river showdown: its chips beside its stake, live (L),
+// folded (F) or inactive (I), its hole cards, and after the payout its chips
+// and winnings, the rake it paid and whether it won the main pot.
+struct SeatAtShowdown {
+  int seat;
+  uint32_t chips, stake;
+  char state;
+  const char* hole;
+  uint32_t after, rake;
+  bool winner;
+};
 
 TEST(Payout, StacksAfterTheShowdown) {
-  const TableSetup ties = TableSetup()
-                              .Seat(1, 100)
-                              .Seat(2, 100)
-                              .Seat(3, 100)
-                              .Seat(6, 100)
-                              .Dealer(6)
-                              .Hole(1, "Ac 7c")
-                              .Hole(2, "Ad 7d")
-                              .Hole(3, "4c 4d")
-                              .Hole(6, "Qs 3c")
-                              .Board("2s 5h 9d Jc Kh");
   const struct {
     const char* what;
-    TableSetup setup;
-    Seats stakes;
-    std::vector<int> folded;
-    Seats stacks, rake;  // chips and winnings after the payout
-    std::vector<int> winners;
+    const char* board;
+    int dealer, rake;
+    std::vector<SeatAtShowdown> seats;
   } cases[] = {
       {"side pots go to the best hand that reached them, ties split",
-       TableSetup()
-           .Seat(1, 0)
-           .Seat(2, 400)
-           .Seat(3, 400)
-           .Dealer(3)
-           .Hole(1, "As Ad")
-           .Hole(2, "Qc 3s")
-           .Hole(3, "Qh 3d")
-           .Board("2c 7d 9h Jd Ks"),
-       {{1, 50}, {2, 100}, {3, 100}},
-       {},
-       {{1, 150}, {2, 450}, {3, 450}},
-       {},
-       {1}},
+       "2c 7d 9h Jd Ks",
+       3,
+       0,
+       {{1, 0, 50, 'L', "As Ad", 150, 0, 1},
+        {2, 400, 100, 'L', "Qc 3s", 450, 0, 0},
+        {3, 400, 100, 'L', "Qh 3d", 450, 0, 0}}},
       {"the odd chip goes to the dealer, out of the hand",
-       ties,
-       {{1, 5}, {2, 5}, {3, 5}},
-       {3, 6},
-       {{1, 107}, {2, 107}, {3, 100}, {6, 101}},
-       {},
-       {1, 2}},
+       "2s 5h 9d Jc Kh",
+       6,
+       0,
+       {{1, 100, 5, 'L', "Ac 7c", 107, 0, 1},
+        {2, 100, 5, 'L', "Ad 7d", 107, 0, 1},
+        {3, 100, 5, 'F', "4c 4d", 100, 0, 0},
+        {6, 100, 0, 'F', "Qs 3c", 101, 0, 0}}},
       {"the odd chip rolls into the side pot",
-       TableSetup(ties).Seat(2, 0),
-       {{1, 9}, {2, 5}, {3, 4}, {6, 9}},
-       {3},
-       {{1, 118}, {2, 9}, {3, 100}, {6, 100}},
-       {},
-       {1, 2}},
+       "2s 5h 9d Jc Kh",
+       6,
+       0,
+       {{1, 100, 9, 'L', "Ac 7c", 118, 0, 1},
+        {2, 0, 5, 'L', "Ad 7d", 9, 0, 1},
+        {3, 100, 4, 'F', "4c 4d", 100, 0, 0},
+        {6, 100, 9, 'L', "Qs 3c", 100, 0, 0}}},
       {"rake from every stake, folded ones too, before the pots",
-       TableSetup()
-           .Seat(0, 100)
-           .Seat(1, 100)
-           .Seat(2, 100)
-           .Rake(4)
-           .Hole(0, "As Ad")
-           .Hole(1, "Kc Kd")
-           .Board("2c 7d 9h Jd 4s"),
-       {{0, 24}, {1, 25}, {2, 50}},
-       {2},
-       {{0, 172}, {1, 100}, {2, 124}},
-       {{0, 0}, {1, 1}, {2, 2}},
-       {0}},
+       "2c 7d 9h Jd 4s",
+       0,
+       4,
+       {{0, 100, 24, 'L', "As Ad", 172, 0, 1},
+        {1, 100, 25, 'L', "Kc Kd", 100, 1, 0},
+        {2, 100, 50, 'F', "", 124, 2, 0}}},
       {"a stake no live seat reached goes back to its seat, an inactive one's without rake",
-       TableSetup().Seat(0, 100).Seat(1, 0).Seat(2, 100).Seat(5, 100, KindInactive).Rake(10),
-       {{0, 100}, {1, 40}, {2, 10}, {5, 30}},
-       {0, 2},
-       {{0, 154}, {1, 81}, {2, 100}, {5, 130}},
-       {{0, 10}, {1, 4}, {2, 1}, {5, 0}},
-       {1}},
-  };
+       "",
+       0,
+       10,
+       {{0, 100, 100, 'F', "", 154, 10, 0},
+        {1, 0, 40, 'L', "", 81, 4, 1},
+        {2, 100, 10, 'F', "", 100, 1, 0},
+        {5, 100, 30, 'I', "", 130, 0, 0}}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TableRecord table = Showdown(c.setup, c.stakes, c.folded);
+    test::TableSetup setup;
+    setup.Dealer(c.dealer).Rake(c.rake).Board(c.board);
+    for (const SeatAtShowdown& s : c.seats) {
+      setup.Seat(s.seat, s.chips, s.state == 'I' ? KindInactive : KindSmart).Hole(s.seat, s.hole);
+    }
+    TableRecord table = setup.Build();
+    NextTurn(table);  // inactive seats out
+    for (int pass = 0; pass < 7; ++pass) test::DealPass(table);
+    table.cardsDealt = 8;
+    for (const SeatAtShowdown& s : c.seats) {
+      table.players[s.seat].inPot = s.stake;
+      if (s.state != 'I') table.players[s.seat].status = StatusCalled;
+      if (s.state == 'F') FoldSeat(table, s.seat);
+    }
     const uint64_t before = test::ChipsAndRake(table);
     PayShowdown(table);
-    for (auto [seat, chips] : c.stacks) {
-      const PlayerRecord& p = table.players[seat];
-      EXPECT_EQ(p.chips + p.winnings, chips) << "seat " << seat;
-      const bool won = std::count(c.winners.begin(), c.winners.end(), seat) > 0;
-      EXPECT_EQ(p.isWinner, won ? 1u : 0u) << "seat " << seat;  // main pot winners only
-      EXPECT_EQ(p.handsWon, won ? 1 : 0) << "seat " << seat;
+    for (const SeatAtShowdown& s : c.seats) {
+      const PlayerRecord& p = table.players[s.seat];
+      EXPECT_EQ(p.chips + p.winnings, s.after) << "seat " << s.seat;
+      EXPECT_EQ(p.rakePaid, s.rake) << "seat " << s.seat;
+      EXPECT_EQ(p.isWinner + p.handsWon, s.winner ? 2 : 0) << "seat " << s.seat;
     }
-    for (auto [seat, rake] : c.rake) EXPECT_EQ(table.players[seat].rakePaid, rake) << seat;
     // A second payout finds nothing left to pay; the hand's end keeps every chip.
     const TableRecord paid = table;
     PayShowdown(table);
     EXPECT_EQ(std::memcmp(&paid, &table, sizeof table), 0);
     EndHand(table);
     EXPECT_EQ(test::ChipsAndRake(table), before);
-    for (auto [seat, chips] : c.stacks) EXPECT_EQ(table.players[seat].chips, chips) << seat;
+    for (const SeatAtShowdown& s : c.seats) EXPECT_EQ(table.players[s.seat].chips, s.after);
   }
 
   // Nobody live holds a stake: the hand's end hands every stake back.
-  TableRecord empty = Showdown(TableSetup().Seat(0, 100).Seat(2, 100), {{0, 30}, {2, 20}}, {0, 2});
+  TableRecord empty = test::TableSetup().Seats({0, 2}, 100).Dealt(7, 0).Build();
+  empty.players[0].inPot = 30;
+  empty.players[2].inPot = 20;
+  FoldSeat(empty, 0);
+  FoldSeat(empty, 2);
   EndHand(empty);
   EXPECT_EQ(std::pair(empty.players[0].chips, empty.players[2].chips), std::pair(130u, 120u));
 }

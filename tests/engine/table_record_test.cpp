@@ -206,8 +206,7 @@ TEST_F(TableFile, BadFilesAreMovedAsideUnderNamesOfTheirOwnAndNotLoaded) {
          for (PlayerRecord& player : t.players) player.status = StatusOut;
          t.players[3].cardsSeen = 2;
          t.players[3].status = StatusFolded;
-       })},
-  };
+       })}};
   // The edges themselves are good tables.
   TableRecord edge = MidHandTable();
   edge.dealer = 9, edge.rakePercent = edge.raiseCap = 10, edge.betStructure = 7;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ class TableSetup {
   TableSetup& Seat(int seat, uint32_t chips, uint32_t kind = KindSmart) {
     table_.players[seat].kind = table_.players[seat].tableKind = kind;
     return Set(table_.players[seat].chips, chips);
+  }
+  TableSetup& Seats(std::initializer_list<int> seats, uint32_t chips) {
+    for (int seat : seats) Seat(seat, chips);
+    return *this;
   }
   TableSetup& Dealer(int seat) { return Set(table_.dealer, seat); }
   TableSetup& BaseBet(uint32_t bet) { return Set(table_.baseBet, bet); }

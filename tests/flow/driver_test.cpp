@@ -1,5 +1,5 @@
-// The hand driver with a human at the table, and what the shared actions
-// draw and sound. Computer tables tick by tick: the soak test.
+// The hand driver with a human at the table. Computer tables tick by tick,
+// and what each step draws and sounds: the soak test.
 #include <gtest/gtest.h>
 
 #include "flow_test_support.h"
@@ -7,11 +7,9 @@
 namespace qf {
 namespace {
 
-using testing::Calls;
 using testing::Game;
 using testing::MakeTable;
 using testing::PeekTurn;
-using testing::RecordingUi;
 using testing::SameBytes;
 
 // Seat 0 human, seats 1 and 2 computers, dealer on seat 0; ticks until code.
@@ -55,49 +53,6 @@ TEST(DriverTest, ConfirmDealWaitsOnlyWhileAHumanIsInTheHand) {
     EXPECT_TRUE(code != TurnDeal || game.table.players[0].cardsSeen > seen);
   }
   EXPECT_GE(PeekTurn(game.table).code, TurnShowdown);
-}
-
-TEST(DriverTest, ChipsAndFoldsAreDrawnAndHeard) {
-  Game game(MakeTable("HST"));
-  RecordingUi& ui = game.ui;
-  TableRecord& table = game.table;
-  // A forced bet owed by a seat gone inactive is a fold that posts nothing.
-  table.players[4].status = StatusToAct;
-  PostForcedBet(table, ui, 4);
-  EXPECT_EQ(
-      std::tuple(table.players[4].status, table.players[4].lastAction, table.players[4].inPot),
-      std::tuple(uint32_t{StatusOut}, uint32_t{ActionFold}, 0u));
-  EXPECT_TRUE(ui.calls.empty());
-
-  ASSERT_TRUE(TickUntil(game, TurnAct));
-  const struct {
-    int seat;
-    uint32_t amount;
-    bool fold;
-    uint32_t sound, foldStyle;
-    Calls calls;
-  } steps[] = {
-      {0, 2, false, 1, 0, {"Seat 0", "Chips 0 2", "Sound 0", "Centre"}},  // the call of the big
-                                                                          // blind
-      {1, 1, false, 0, 0, {"Seat 1", "Chips 1 1", "Centre"}},
-      {2, 0, false, 1, 0, {"Sound 1", "Centre"}},  // seat 2 checks: a knock
-      {0, 0, true, 1, 0, {"Seat 0", "Sound 2"}},
-      {1, 0, true, 1, 1, {"FullTable", "Sound 2"}},
-      {1, 0, true, 1, 1, {}},  // already out: nothing at all
-  };
-  for (const auto& step : steps) {
-    table.soundEnabled = step.sound;
-    table.foldStyle = step.foldStyle;
-    ui.calls.clear();
-    if (step.fold) {
-      PlayFold(table, ui, step.seat);
-    } else {
-      PlayChips(table, ui, step.seat, step.amount, 0);
-    }
-    EXPECT_EQ(ui.calls, step.calls) << "seat " << step.seat;
-  }
-  EXPECT_EQ(table.players[0].status, StatusOut);
-  EXPECT_EQ(table.players[1].status, StatusFolded);
 }
 
 }  // namespace

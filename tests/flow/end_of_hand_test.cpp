@@ -50,7 +50,7 @@ TEST(ResolveBustsTest, AnswersToTheQuestions) {
       {"busted computers leave unasked", 0, 1, 0, 2000, {1}, "h", "H..", {500, 0, 0}, false},
       {"the winner is asked ten times", 0, 1, 0, 2000, {3}, "hwwwwwwwwww", "...", {0, 0, 0}, false},
       {"New Game asks for a new table", 0, 1, 0, 2000, {3, 0, 0, 1}, "hwww", "...", {0, 0, 0}, true},
-      {"a pending request skips the winner", 0, 1, 1, 2000, {3}, "h", "...", {0, 0, 0}, true},
+      {"a pending request skips the winner", 0, 1, 1, 2000, {3}, "h", "...", {0, 0, 0}, true}
   };
   // clang-format on
   for (const Case& c : cases) {

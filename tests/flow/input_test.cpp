@@ -55,7 +55,7 @@ TEST(TableInputTest, KeysAndTapsTriggerTheButtons) {
       {"a tap on 2 opens the popup", StructureSpread, 1, {Tap(100, 250)}, 0, true, "S3P2", 1},
       {"2 opens the popup in no limit", StructureNoLimit, 1, {Key(KeyDigit2)}, 0, true, "S3P2", 1},
       {"Left and Right do not wrap", StructureFixed, 1,
-       {Key(KeyLeft), Key(KeyRight), Key(KeyRight), Key(KeyRight)}, 0, false, "", 3},
+       {Key(KeyLeft), Key(KeyRight), Key(KeyRight), Key(KeyRight)}, 0, false, "", 3}
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -138,15 +138,13 @@ TEST(ButtonBarTest, BettingLabels) {
     int cards;
     std::optional<uint32_t> pending;  // none: as after a dialog, no raise offered
     Labels labels;
-  } cases[] = {
-      {StructureFixed, 2, 2, 0u, {"Call 2", "Raise 2", "Fold"}},
-      {StructureFixed, 2, 2, std::nullopt, {"Call 2", "", "Fold"}},
-      {StructureFixed, 2, 5, 0u, {"Check", "Bet 2", "Fold"}},
-      {StructureFixed, 2, 5, std::nullopt, {"Check", "Check", "Fold"}},
-      // Chosen amounts have no figure on the button.
-      {StructureNoLimit, 10, 5, 0u, {"Check", "Bet", "Fold"}},
-      {StructureNoLimit, 10, 2, 0u, {"Call 10", "Raise", "Fold"}},
-  };
+  } cases[] = {{StructureFixed, 2, 2, 0u, {"Call 2", "Raise 2", "Fold"}},
+               {StructureFixed, 2, 2, std::nullopt, {"Call 2", "", "Fold"}},
+               {StructureFixed, 2, 5, 0u, {"Check", "Bet 2", "Fold"}},
+               {StructureFixed, 2, 5, std::nullopt, {"Check", "Check", "Fold"}},
+               // Chosen amounts have no figure on the button.
+               {StructureNoLimit, 10, 5, 0u, {"Check", "Bet", "Fold"}},
+               {StructureNoLimit, 10, 2, 0u, {"Call 10", "Raise", "Fold"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << int{c.structure} << " " << c.cards);
     Game game = SeatZeroToAct(c.structure, c.cards, c.baseBet);
@@ -194,18 +192,16 @@ TEST(BetPopupTest, RowsFromTheMinimumDoublingThenTheMaximum) {
   const struct {
     uint32_t minimum, toCall, maximum;
     Amounts rows;
-  } cases[] = {
-      {2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
-      // Nine attempts at most: a large maximum cuts the doubling short.
-      {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},
-      {0, 0, 10, {1, 2, 4, 8, 10}},  // a raise of 0 would be a call
-      {5, 15, 40, {5, 10, 20, 40}},
-      {6, 0, 194, {6, 12, 24, 48, 96, 192, 194}},  // never below the table's minimum
-      {10, 0, 10, {10}},
-      {6, 4, 6, {6}},
-      // Doubling a large amount never wraps to a small one.
-      {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}},
-  };
+  } cases[] = {{2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
+               // Nine attempts at most: a large maximum cuts the doubling short.
+               {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},
+               {0, 0, 10, {1, 2, 4, 8, 10}},  // a raise of 0 would be a call
+               {5, 15, 40, {5, 10, 20, 40}},
+               {6, 0, 194, {6, 12, 24, 48, 96, 192, 194}},  // never below the table's minimum
+               {10, 0, 10, {10}},
+               {6, 4, 6, {6}},
+               // Doubling a large amount never wraps to a small one.
+               {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.minimum << " " << c.toCall << " " << c.maximum);
     BetPopupState popup;

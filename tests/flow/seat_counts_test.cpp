@@ -42,7 +42,7 @@ TEST(SeatCountsTest, SetSeatCountsTakesSeatsAndGivesThemBack) {
       {"hhh", 2, -1, "hh........"},
       // Every computer takes the level of the table as it was, humans and empty seats stay.
       {"HTL", 5, -1, "Hiiii....."},
-      {"HDE.h", 8, -1, "Hbbbhbbb.."},
+      {"HDE.h", 8, -1, "Hbbbhbbb.."}
   };
   // clang-format on
   Rng rng(2);

@@ -86,7 +86,13 @@ void ExpectOneStep(const Turn& turn, const TableRecord& before, bool settled, co
                        (action == ActionFold && table.foldStyle != 0);
     ASSERT_EQ(ui.Has("FullTable"), whole) << "action " << action;
     ASSERT_TRUE(whole || ui.Has("Seat " + std::to_string(turn.seat)));
+    // Chips moved are drawn and clink; a check knocks; a fold has its own sound.
+    const uint32_t moved = table.players[turn.seat].inPot - before.players[turn.seat].inPot;
+    ASSERT_EQ(ui.Has("Chips " + std::to_string(turn.seat) + " " + std::to_string(moved)),
+              moved > 0);
+    const char* sound = action == ActionFold ? "Sound 2" : moved > 0 ? "Sound 0" : "Sound 1";
     ASSERT_EQ(ui.Count("Sound "), sounds);
+    ASSERT_EQ(ui.Count(sound), sounds);
     if (PeekTurn(table).code == TurnAct) {
       ASSERT_EQ(ui.Count("Button "), 0) << "the bar stays empty while computers act";
     }

@@ -24,36 +24,14 @@ WinnerList List(std::initializer_list<int> seats) {
 // Real tables are checked against these lists at the random spots below;
 // here the rule for ties: only the last entry of the winners now counts, and
 // an entry the river list does not have counts as another seat.
-TEST(HandStrength, OutlookImprovementAndFoldDelta) {
+TEST(HandStrength, OutlookListsAndFoldDelta) {
   const struct {
     WinnerList now, river;
     int seat, outlook;
-  } lists[] = {
-      {List({}), List({4}), 4, 0},        {List({1, 3}), List({1, 3}), 3, 3},
-      {List({1, 3}), List({1, 3}), 1, 0}, {List({1, 3}), List({3}), 3, 1},
-      {List({1, 3}), List({5, 3}), 3, 3},
-  };
+  } lists[] = {{List({}), List({4}), 4, 0},        {List({1, 3}), List({1, 3}), 3, 3},
+               {List({1, 3}), List({1, 3}), 1, 0}, {List({1, 3}), List({3}), 3, 1},
+               {List({1, 3}), List({5, 3}), 3, 3}, {List({1}), List({3}), 3, 2}};
   for (const auto& c : lists) EXPECT_EQ(OutlookFromLists(c.now, c.river, c.seat), c.outlook);
-
-  // The category with the first two cards minus without them.
-  const struct {
-    const char *hole, *board;
-    int cardsSeen, improvement;
-  } improvements[] = {
-      {"7h 2c", "Ks Kd 9c 4d 5s", 5, 0},  // a paired board, no help
-      {"9s 9d", "9c 4h Kd 2s 7c", 5, 3},  // a set over high card
-      {"9s 9d", "9c 4h Kd 2s 7c", 2, 0},  // before the flop: only its own cards
-      {"As Ad 7c 2h", "", 4, 1},          // Omaha before the flop: a pair, high card without
-      // The Omaha river plays exactly two hole cards (a pair of twos); without
-      // them the other seven count together and hold the board's straight.
-      {"2c 2d Ks Qd", "5s 6h 7d 8c 9s", 9, 1 - 4},
-  };
-  for (const auto& c : improvements) {
-    TableSetup setup = TableSetup().Seat(3, 200);
-    if (std::strlen(c.hole) > 5) setup.Omaha();
-    TableRecord table = setup.Hole(3, c.hole).Board(c.board).Dealt(c.cardsSeen).Build();
-    EXPECT_EQ(Improvement(table, 3), c.improvement) << c.hole << " " << c.board;
-  }
 
   // Own fold rate minus the humans' average, after twenty hands.
   TableRecord table = TableSetup()
@@ -99,69 +77,11 @@ TEST(HandStrength, CountsSeatsAndStakesAndDrawsOnce) {
   for (auto [call, unit, ratio] : ratios) EXPECT_EQ(CallRatio(call, unit), ratio) << call;
 }
 
-// Worked scores, street by street and kind by kind (the fixed runs of the
-// benchmark hold every rule to its present form): the base by outlook and
-// seats, the swing of the draw, penalties for opponents and the size of the
-// call, bonuses for raises, then the kind's adjustment.
-TEST(DecisionScore, WorkedScoresByStreetAndKind) {
-  const struct {
-    uint32_t kind;
-    int cards, hole, outlook, improvement, live, seated, callRatio, raises, foldDelta, r;
-    int street, adjusted;
-  } cases[] = {
-      // Pre-flop: outlook 3 starts at 75, r 99 swings +75; outlook 0 facing
-      // more than 2 units costs 25; a re-raised pot lifts a positive score.
-      {KindSmart, 2, 2, 3, 0, 1, 1, 1, 0, 0, 99, 75 + 75 - 3 - 1, 146 + 50},
-      {KindTight, 2, 2, 0, 0, 2, 1, 5, 0, -10, 1, 50 - 25 - 100 - 6 - 25, -106 - 25 - 20},
-      {KindLoose, 2, 2, 2, 0, 1, 1, 4, 2, 5, 91, 50 + 25 - 3 - 16 + 25, 81 + 10 + 50 + 10},
-      {KindBluffing, 2, 2, 2, 0, 2, 1, 1, 0, 0, 29, 50 - 25 - 6 - 1, 18 + 10 + 25 - 20},
-      // Flop: the improvement counts for less the more seats there are; many
-      // raises lift a hopeless score; Omaha holds seven cards on the flop.
-      {KindSmart, 5, 2, 1, 2, 5, 2, 1, 0, 0, 19, 110 - 25 - 5 - 20, 60 + 25 + 50 - 25},
-      {KindParanoid, 5, 2, 3, 2, 3, 6, 1, 2, -2, 4, 70 - 75 - 5 - 12, -22 - 20 - 18 - 2 + 15 - 20},
-      {KindBluffing, 7, 4, 0, 3, 1, 1, 2, 2, 3, 50, 0 - 10 - 4 + 50, 36 + 100 - 10 + 30},
-      {KindLoose, 5, 2, 0, 0, 3, 7, 1, 0, -4, 9, 0 - 50 - 5 - 12, -67 - 4},
-      // Turn and river add 25; the river halves the improvement toward zero.
-      {KindTight, 6, 2, 3, 1, 1, 4, 1, 3, 0, 50, 70 - 9 + 25 + 25, 111 - 50},
-      {KindTight, 7, 2, 3, -3, 2, 2, 1, 1, -5, 50, 20 - 17 + 50 + 25, 78 + 25 - 10},
-      {KindSmart, 7, 2, 2, 0, 4, 4, 1, 0, 0, 95, 50 + 25 - 5 - 24 + 25, 71 + 12 - 25},
-      {KindBluffing, 7, 2, 3, 0, 2, 2, 1, 0, 3, 50, 50 - 5 - 12 + 25, 58 + 50 + 100 - 20 + 30},
-      {KindParanoid, 9, 4, 0, 0, 1, 1, 1, 2, 0, 50, 0 - 11 + 75 + 25, 89 - 20 - 6 + 15},
-  };
-  for (const auto& c : cases) {
-    ScoreSituation s;
-    s.kind = c.kind;
-    s.cardsSeen = c.cards;
-    s.holeCards = c.hole;
-    s.raises = c.raises;
-    s.strength = {c.outlook, c.improvement, c.foldDelta, c.live, c.seated, 2, c.callRatio, 2, c.r};
-    Rng rng(7);
-    EXPECT_EQ(StreetScore(s), c.street) << "kind " << c.kind << " cards " << c.cards;
-    EXPECT_EQ(AdjustForKind(s, c.street, rng), c.adjusted)
-        << "kind " << c.kind << " cards " << c.cards;
-  }
-  // Stupid and Erratic seats add a second draw.
-  ScoreSituation s;
-  s.cardsSeen = 5;
-  s.strength.foldDelta = 2;
-  Rng rng(99), copy(99);
-  s.kind = KindStupid;
-  EXPECT_EQ(AdjustForKind(s, 30, rng), 30 + 40 + static_cast<int>(Random(copy, 100)));
-  s.kind = KindErratic;
-  EXPECT_EQ(AdjustForKind(s, 10, rng), 10 + static_cast<int>(Random(copy, 100)) + 2 - 50);
-}
-
-TEST(DecisionScore, AggressionRaiseTiersAndLimits) {
-  const BetLimitsResult wide{false, 2, 9}, narrow{false, 2, 8};
-  EXPECT_EQ(AggressionBonus(75, 96, wide), 8 * 25);
-  EXPECT_EQ(AggressionBonus(75, 81, wide), 5 * 25);
-  EXPECT_EQ(AggressionBonus(75, 61, wide) + AggressionBonus(75, 60, wide), 25);
-  EXPECT_EQ(AggressionBonus(74, 99, wide), 0);
-  EXPECT_EQ(AggressionBonus(200, 99, narrow), 0);  // not more than four times the minimum
-  const int tiers[][2] = {{-50, 0},  {74, 0},   {75, 1},   {99, 1},    {100, 2},
-                          {124, 2},  {125, 4},  {150, 6},  {175, 8},   {200, 10},
-                          {225, 25}, {250, 50}, {299, 50}, {300, 100}, {900, 100}};
-  for (auto [score, units] : tiers) EXPECT_EQ(RaiseForScore(score, 3), 3u * units) << score;
+// The score's raise as the seat makes it: cut to the maximum, lifted to the
+// minimum, the maximum where the limits cross; a fold only facing a bet. The
+// scores themselves are held by the worked hands below, the random spots and
+// the benchmark's signature.
+TEST(DecisionScore, DecisionFromScoreKeepsToTheLimits) {
   const BetLimitsResult limits{false, 4, 40};
   const struct {
     int score;
@@ -169,20 +89,22 @@ TEST(DecisionScore, AggressionRaiseTiersAndLimits) {
     uint64_t raise;
     BetLimitsResult limits;
     int32_t decision;
-  } decisions[] = {
-      {0, 6, 0, limits, kDecisionFold},
-      {-30, 6, 20, limits, kDecisionFold},
-      {-30, 0, 0, limits, kDecisionCall},  // nothing to call: check
-      {60, 6, 0, limits, kDecisionCall},
-      {120, 6, 20, limits, 20},
-      {300, 6, 400, limits, 40},         // cut to the maximum
-      {80, 6, 2, limits, 4},             // lifted to the minimum
-      {120, 0, 4, {false, 10, 6}, 6},    // crossed limits (a small pot): the maximum
-      {300, 6, 400, {}, kDecisionCall},  // capped
-  };
-  for (const auto& d : decisions) {
-    EXPECT_EQ(DecisionFromScore(d.score, d.call, d.raise, d.limits), d.decision) << d.score;
+  } cases[] = {{0, 6, 0, limits, kDecisionFold},
+               {-30, 6, 20, limits, kDecisionFold},
+               {-30, 0, 0, limits, kDecisionCall},
+               {60, 6, 0, limits, kDecisionCall},
+               {120, 6, 20, limits, 20},
+               {300, 6, 400, limits, 40},
+               {80, 6, 2, limits, 4},
+               {120, 0, 4, {false, 10, 6}, 6},
+               {300, 6, 400, {}, kDecisionCall}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecisionFromScore(c.score, c.call, c.raise, c.limits), c.decision) << c.score;
   }
+  EXPECT_EQ(RaiseForScore(74, 3) + RaiseForScore(75, 3) + RaiseForScore(300, 3), 3u + 300u);
+  const BetLimitsResult wide{false, 2, 9}, narrow{false, 2, 8};
+  EXPECT_EQ(AggressionBonus(75, 96, wide), 8 * 25);  // +25 for each of r > 60, 65, ..., 95
+  EXPECT_EQ(AggressionBonus(74, 99, wide) + AggressionBonus(200, 99, narrow), 0);
 }
 
 // A seed whose first draw modulo 100 is r.
