@@ -1,4 +1,5 @@
-// Forced bets, bet limits, actions and the order in which seats act.
+// Forced bets, bet limits and the raise cap. The order in which seats act is
+// held by the random hands, the soak test and the benchmark's signature.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -123,60 +124,6 @@ TEST(Betting, RaiseCapCountsTheOpeningBetAndLabelsBetThenRaise) {
     }
     EXPECT_EQ(made, cap == 0 ? 12 : cap);
     EXPECT_EQ(table.players[0].raises + table.players[1].raises, made);
-  }
-}
-
-// Hands played step by step: each seat in turn acts, facing the amount
-// (raise 0 calls or checks, kFold folds), then the turn code that follows.
-TEST(TurnOrder, ScriptedHands) {
-  constexpr int kFold = -1;
-  struct Step {
-    int seat;
-    uint32_t facing;
-    int raise = 0;
-  };
-  const struct {
-    const char* what;
-    TableSetup setup;
-    std::vector<Step> steps;
-    TurnCode then;
-  } cases[] = {{"the big blind acts last and may raise, the small blind opens the flop",
-                TableSetup().Seats({2, 5, 8}, 100).Dealer(8),
-                {{8, 2}, {2, 1}, {5, 0, 2}, {8, 2}, {2, 2}, {2, 0}},
-                TurnAct},
-               {"heads-up the other seat acts first on every street",
-                TableSetup().Seats({3, 6}, 100).Dealer(6),
-                {{3, 1}, {6, 0}, {3, 0}, {6, 0}, {3, 0}, {6, 0}, {3, 0}, {6, 0}},
-                TurnShowdown},
-               {"a raise reopens the action past folded seats",
-                TableSetup().Seats({4, 5, 6, 7, 8, 9}, 100).Dealer(4),
-                {{7, 2, kFold}, {8, 2}, {9, 2, 2}, {4, 4}, {5, 3}, {6, 2}, {8, 2}},
-                TurnDeal},
-               {"an all-in seat calls what it has, then owes nothing more",
-                TableSetup().Seats({0, 2}, 100).Seat(1, 10).Structure(6),
-                {{0, 2, 50}, {1, 9}, {2, 50}, {1, 0}, {2, 0, 20}, {0, 20}, {1, 0}},
-                TurnDeal},
-               {"the last seat standing",
-                TableSetup().Seats({0, 1, 2}, 100),
-                {{0, 2, kFold}, {1, 1, kFold}},
-                TurnLastStanding},
-               {"no seat in play", TableSetup(), {}, TurnNoTable}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    TableRecord table = c.setup.Build();
-    for (const Step& step : c.steps) {
-      const Turn turn = test::RunToDecision(table);
-      ASSERT_EQ(std::tuple(turn.code, turn.seat, turn.amount),
-                std::tuple(TurnAct, step.seat, step.facing));
-      if (step.raise == kFold) {
-        EXPECT_TRUE(FoldSeat(table, step.seat));
-        EXPECT_FALSE(FoldSeat(table, step.seat));  // counted once
-      } else {
-        EXPECT_LE(uint32_t(step.raise), BetLimits(table, step.seat, turn.amount).max);
-        ApplyAction(table, step.seat, turn.amount, static_cast<uint32_t>(step.raise));
-      }
-    }
-    EXPECT_EQ(NextTurn(table).code, c.then);
   }
 }
 

@@ -1,173 +1,94 @@
-#include "engine/reference_evaluator.h"
+#include "reference_evaluator.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace qf::reference {
 namespace {
 
-constexpr uint32_t kStep = 1310720;
-constexpr int kNoSuit = -1;
+constexpr uint32_t kStep = 1310720;  // one category
+constexpr uint32_t kKind = 65536;    // one rank of a set of a kind
 
-// A card list that may mark cards as used by negating their codes.
-struct Hand {
-  int codes[9];
-  int n;
-};
-
-int RankOf(int code) {
-  return (std::abs(code) - 1) % 13;
-}
-int SuitOf(int code) {
-  return (std::abs(code) - 1) / 13;
-}
+// A card's rank value: 1 for a Two up to 12 for a King, 13 for an Ace.
 int ValueOf(int code) {
-  return RankOf(code) == 0 ? 13 : RankOf(code);
+  const int rank = (code - 1) % 13;
+  return rank == 0 ? 13 : rank;
 }
 
-// k = min(n, wanted, 5) slots starting at 1; s[0] always holds the smallest.
-uint32_t TopCardsMask(const Hand& hand, int wanted, int suit) {
-  int k = std::min({hand.n, wanted, 5});
-  int s[5] = {1, 1, 1, 1, 1};
-  for (int i = 0; i < hand.n; ++i) {
-    int code = hand.codes[i];
-    if (code < 0) continue;
-    if (suit != kNoSuit && SuitOf(code) != suit) continue;
-    int v = ValueOf(code);
-    if (v > s[0]) {
-      s[0] = v;
-      int m = v;
-      for (int j = 1; j < k; ++j) m = std::min(m, s[j]);
-      for (int j = 1; j < k; ++j) {
-        if (s[j] == m) {
-          s[0] = m;
-          s[j] = v;
-          break;
-        }
-      }
-    }
+// The best `slots` values among the cards that pass `keep`, an empty slot
+// counting as 1, each slot adding 1 << value.
+uint32_t Kickers(const std::vector<int>& cards, int slots, const std::function<bool(int)>& keep) {
+  std::vector<int> values;
+  for (int code : cards) {
+    if (keep(code)) values.push_back(ValueOf(code));
   }
+  std::sort(values.rbegin(), values.rend());
+  values.resize(std::max<size_t>(values.size(), static_cast<size_t>(slots)), 1);
   uint32_t mask = 0;
-  for (int i = 0; i < k; ++i) mask += 1u << s[i];
+  for (int i = 0; i < slots; ++i) mask += 1u << values[i];
   return mask;
 }
 
-int StraightTest(const Hand& hand, int suit) {
-  bool marked[14] = {};
-  for (int i = 0; i < hand.n; ++i) {
-    if (suit != kNoSuit && SuitOf(hand.codes[i]) != suit) continue;
-    int rank = RankOf(hand.codes[i]);
-    marked[rank] = true;
-    if (rank == 0) marked[13] = true;
+// The highest card of the best run of five, the Ace also low; 0 when none.
+int StraightTop(const std::vector<int>& cards, int suit) {
+  bool held[14] = {};
+  for (int code : cards) {
+    if (suit < 0 || (code - 1) / 13 == suit) held[ValueOf(code)] = true;
   }
-  int run = 0;
-  for (int p = 13; p >= 0; --p) {
-    run = marked[p] ? run + 1 : 0;
-    if (run == 5) return p + 1;
+  held[0] = held[13];
+  for (int top = 13; top >= 4; --top) {
+    if (held[top] && held[top - 1] && held[top - 2] && held[top - 3] && held[top - 4]) {
+      return top - 3;
+    }
   }
   return 0;
 }
 
-void CountRanks(const Hand& hand, int counts[13]) {
-  for (int r = 0; r < 13; ++r) counts[r] = 0;
-  for (int i = 0; i < hand.n; ++i) counts[RankOf(hand.codes[i])] += 1;
-}
-
-// Rank index with exactly m cards: the Ace if it has m, else King down to Two.
-int RankWithExactly(const int counts[13], int m, int skip) {
-  if (counts[0] == m && skip != 0) return 0;
-  for (int r = 12; r >= 1; --r) {
-    if (counts[r] == m && r != skip) return r;
-  }
-  return -1;
-}
-
-// 0 when there is no rank with exactly m cards.
-uint32_t OfAKindTest(Hand& hand, int m) {
-  int counts[13];
-  CountRanks(hand, counts);
-  int rank = RankWithExactly(counts, m, -1);
-  if (rank < 0) return 0;
-  for (int i = 0; i < hand.n; ++i) {
-    if (RankOf(hand.codes[i]) == rank) hand.codes[i] = -std::abs(hand.codes[i]);
-  }
-  int value = rank == 0 ? 13 : rank;
-  return static_cast<uint32_t>(value) * 65536 +
-         TopCardsMask(hand, std::min(hand.n, 5 - m), kNoSuit);
-}
-
 }  // namespace
 
-uint32_t EvaluateHand(const uint8_t* cards, int n) {
+// The categories from the best down, each as the value rules describe it.
+uint32_t EvaluateHand(const uint8_t* codes, int n) {
   if (n < 2 || n > 9) return 0;
-  Hand hand;
-  hand.n = n;
-  for (int i = 0; i < n; ++i) hand.codes[i] = cards[i];
-
-  // 1. Straight flush.
-  if (n >= 5) {
-    for (int suit = 0; suit < 4; ++suit) {
-      if (int straight = StraightTest(hand, suit)) return 8 * kStep + straight;
+  const std::vector<int> cards(codes, codes + n);
+  int count[14] = {}, perSuit[4] = {};
+  for (int code : cards) ++count[ValueOf(code)], ++perSuit[(code - 1) / 13];
+  // The highest rank held exactly m times, other than skip; 0 when none.
+  const auto rankWith = [&count](int m, int skip) {
+    for (int v = 13; v >= 1; --v) {
+      if (count[v] == m && v != skip) return v;
+    }
+    return 0;
+  };
+  const auto outside = [](int v, int w = 0) {
+    return [v, w](int code) { return ValueOf(code) != v && ValueOf(code) != w; };
+  };
+  for (int suit = 0; suit < 4; ++suit) {
+    if (const int top = StraightTop(cards, suit)) return 8 * kStep + top;
+  }
+  if (const int quads = rankWith(4, 0))
+    return 7 * kStep + quads * kKind + Kickers(cards, 1, outside(quads));
+  const int trips = rankWith(3, 0);
+  for (int v = 13; trips != 0 && v >= 1; --v) {
+    if (v != trips && count[v] >= 2) return 6 * kStep + trips * 14 + v;
+  }
+  for (int suit = 0; suit < 4; ++suit) {
+    if (perSuit[suit] >= 5) {
+      return 5 * kStep + Kickers(cards, 5, [suit](int code) { return (code - 1) / 13 == suit; });
     }
   }
-  // 2. Four of a kind.
-  if (n >= 4) {
-    if (uint32_t detail = OfAKindTest(hand, 4)) return 7 * kStep + detail;
+  if (const int top = StraightTop(cards, -1)) return 4 * kStep + top;
+  if (trips != 0) return 3 * kStep + trips * kKind + Kickers(cards, std::min(n, 2), outside(trips));
+  // Two pair: the kicker is the best card outside both pairs, a third pair
+  // included, and there must be one.
+  const int high = rankWith(2, 0), low = high == 0 ? 0 : rankWith(2, high);
+  int kicker = 0;
+  for (int code : cards) {
+    if (outside(high, low)(code)) kicker = std::max(kicker, ValueOf(code));
   }
-  int counts[13];
-  CountRanks(hand, counts);
-  // 3. Full house.
-  if (n >= 5) {
-    int trips = RankWithExactly(counts, 3, -1);
-    int pair = -1;
-    if (trips >= 0) {
-      if (trips != 0 && counts[0] >= 2) pair = 0;
-      for (int r = 12; r >= 1 && pair < 0; --r) {
-        if (r != trips && counts[r] >= 2) pair = r;
-      }
-    }
-    if (trips >= 0 && pair >= 0) {
-      int t = trips == 0 ? 13 : trips;
-      int p = pair == 0 ? 13 : pair;
-      return 6 * kStep + t * 14 + p;
-    }
-  }
-  // 4. Flush.
-  if (n >= 5) {
-    int perSuit[4] = {};
-    for (int i = 0; i < n; ++i) perSuit[SuitOf(hand.codes[i])] += 1;
-    for (int suit = 0; suit < 4; ++suit) {
-      if (perSuit[suit] >= 5) return 5 * kStep + TopCardsMask(hand, 5, suit);
-    }
-  }
-  // 5. Straight.
-  if (n >= 5) {
-    if (int straight = StraightTest(hand, kNoSuit)) return 4 * kStep + straight;
-  }
-  // 6. Three of a kind.
-  if (n >= 3) {
-    if (uint32_t detail = OfAKindTest(hand, 3)) return 3 * kStep + detail;
-  }
-  // 7. Two pair; the kicker is the best card outside both pairs, a third pair
-  // included, and it must exist.
-  if (n >= 4) {
-    int high = RankWithExactly(counts, 2, -1);
-    int low = high < 0 ? -1 : RankWithExactly(counts, 2, high);
-    int kicker = 0;
-    for (int i = 0; i < n; ++i) {
-      int rank = RankOf(hand.codes[i]);
-      if (rank != high && rank != low) kicker = std::max(kicker, ValueOf(hand.codes[i]));
-    }
-    if (high >= 0 && low >= 0 && kicker > 0) {
-      int h = high == 0 ? 13 : high;
-      int l = low == 0 ? 13 : low;
-      return 2 * kStep + static_cast<uint32_t>((h * 14 + l) * 14 + kicker);
-    }
-  }
-  // 8. One pair.
-  if (uint32_t detail = OfAKindTest(hand, 2)) return 1 * kStep + detail;
-  // 9. High card.
-  return TopCardsMask(hand, std::min(n, 5), kNoSuit);
+  if (low != 0 && kicker != 0) return 2 * kStep + (high * 14 + low) * 14 + kicker;
+  if (high != 0) return kStep + high * kKind + Kickers(cards, std::min(n, 3), outside(high));
+  return Kickers(cards, std::min(n, 5), [](int) { return true; });
 }
 
 uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {

@@ -17,9 +17,9 @@
 #include "engine/turn.h"
 #include "flow/button_bar.h"
 #include "flow/driver.h"
+#include "flow/null_table_ui.h"
 #include "flow/session.h"
 #include "flow/table_input.h"
-#include "flow/table_ui.h"
 
 namespace qf::testing {
 
@@ -31,12 +31,11 @@ struct Question {
   bool operator==(const Question&) const = default;
 };
 
-class RecordingUi : public TableUi {
+class RecordingUi : public NullTableUi {
  public:
-  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Centre", "TableImage",
-  // "Chips 3 10", "Felt 0 0 240 269", "Button 1 Call 2 lit", "Erase 3", "Push 1",
-  // "BoardDeal 4", "Sound 0", "NewTableDialog", "Ask <message>", "Settings",
-  // "ShowPopup", "ClosePopup".
+  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Chips 3 10", "Felt 0 0 240
+  // 269", "Button 1 Call 2 lit", "Erase 3", "Push 1", "BoardDeal 4", "Sound 0", "NewTableDialog",
+  // "Settings", "ShowPopup", "ClosePopup".
   Calls calls;
   // Answers to AskConfirmation, taken in order; when none are left, 1 with
   // answerAll set, else 0 (closed without an answer).
@@ -51,8 +50,6 @@ class RecordingUi : public TableUi {
     Add(deal ? "FullTable+deal" : "FullTable");
   }
   void DrawSeat(TableRecord&, int seat) override { Add("Seat ", seat); }
-  void DrawCentre(TableRecord&) override { Add("Centre"); }
-  void DrawTableImage(TableRecord&) override { Add("TableImage"); }
   void DrawChipStack(TableRecord&, int seat, uint32_t n) override {
     Add("Chips " + S(seat) + " ", n);
   }
@@ -73,7 +70,6 @@ class RecordingUi : public TableUi {
   }
   int AskConfirmation(const std::string& message,
                       const std::vector<std::string>& buttons) override {
-    Add("Ask " + message);
     questions.push_back({message, buttons});
     if (answers.empty()) return answerAll ? 1 : 0;
     const int answer = answers.front();

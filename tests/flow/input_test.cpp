@@ -1,5 +1,5 @@
-// The player's keys and taps on the table, the action button bar and the bet
-// amount popup.
+// A human's turn: the ticks that wait for it, the player's keys and taps on
+// the table, the action button bar and the bet amount popup.
 #include <gtest/gtest.h>
 
 #include "flow/bet_popup.h"
@@ -30,6 +30,37 @@ Game SeatZeroToAct(uint8_t structure, int cards = 2, uint32_t baseBet = 2) {
   game.table.dealer = cards == 2 ? 0 : 2;
   EXPECT_TRUE(game.CallAlongToSeatZero(cards));
   return game;
+}
+
+// Ticks wait for "Deal" while the human is in the hand, then on the human's
+// turn; once the human has folded every street is dealt without waiting.
+TEST(TableInputTest, TicksWaitForDealAndForTheHumansTurn) {
+  Game game(MakeTable("HST"));
+  game.table.confirmDeal = 1;
+  for (int i = 0; i < 200 && PeekTurn(game.table).code != TurnDeal; ++i) game.Tick();
+  for (int i = 0; i < 20; ++i) game.Tick();
+  EXPECT_EQ(game.table.players[0].cardsSeen, 0) << "the deal waits for the player";
+  EXPECT_EQ(game.session.buttonLabel, (Labels{"Deal", "", ""}));
+  EXPECT_EQ(game.session.buttonShown, (std::array<bool, 3>{true, false, false}));
+  game.Key(KeyDigit1);  // "Deal" deals the hole cards
+  EXPECT_EQ(game.table.players[0].cardsSeen, game.table.holeCards);
+  ASSERT_EQ(PeekTurn(game.table).seat, 0);
+  game.Tick();  // the first tick of the turn shows the betting buttons
+  EXPECT_EQ(game.session.buttonLabel, (Labels{"Call 2", "Raise 2", "Fold"}));
+  const TableRecord waiting = game.table;
+  game.ui.calls.clear();
+  for (int i = 0; i < 100; ++i) game.Tick();
+  EXPECT_TRUE(SameBytes(game.table, waiting));
+  EXPECT_EQ(game.ui.Count("Sound") + game.ui.Count("FullTable"), 0);
+  game.Key(KeyDigit3);
+  ASSERT_EQ(game.table.players[0].status, StatusFolded);
+  for (int i = 0; i < 200 && PeekTurn(game.table).code < TurnShowdown; ++i) {
+    const TurnCode code = PeekTurn(game.table).code;
+    const uint8_t seen = game.table.players[0].cardsSeen;
+    game.Tick();
+    EXPECT_TRUE(code != TurnDeal || game.table.players[0].cardsSeen > seen);
+  }
+  EXPECT_GE(PeekTurn(game.table).code, TurnShowdown);
 }
 
 TEST(TableInputTest, KeysAndTapsTriggerTheButtons) {

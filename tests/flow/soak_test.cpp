@@ -66,6 +66,7 @@ void ExpectOneStep(const Turn& turn, const TableRecord& before, bool settled, co
   if (turn.code == TurnNewHand) {
     ASSERT_EQ(table.cardsDealt, table.holeCards);
     ASSERT_EQ(ui.Count("FullTable"), 1);
+    ASSERT_TRUE(ui.Has("FullTable"));
   } else if (turn.code == TurnForcedBet) {
     ASSERT_EQ(table.players[turn.seat].inPot - before.players[turn.seat].inPot,
               std::min(turn.amount, before.players[turn.seat].chips));
@@ -75,7 +76,7 @@ void ExpectOneStep(const Turn& turn, const TableRecord& before, bool settled, co
     // The hole cards show every seat at once; a board card is dealt, then the table drawn.
     const bool hole = before.players[0].cardsSeen == 0;
     ASSERT_EQ(ui.Count("BoardDeal "), hole ? kSeatCount : 1);
-    ASSERT_TRUE(hole || at("BoardDeal -1") < at("FullTable"));
+    ASSERT_TRUE(ui.Has("FullTable") && (hole || at("BoardDeal -1") < at("FullTable")));
     for (const PlayerRecord& p : table.players) ASSERT_EQ(p.cardsSeen, table.players[0].cardsSeen);
   } else if (turn.code == TurnAct) {
     // A bet or raise, or a step that closes the round, redraws the whole
@@ -98,6 +99,7 @@ void ExpectOneStep(const Turn& turn, const TableRecord& before, bool settled, co
     }
   } else {  // settled and drawn once, then "Start"
     ASSERT_EQ(ui.Count("FullTable"), settled ? 0 : 1);
+    ASSERT_EQ(ui.Has("FullTable"), !settled);
     ASSERT_EQ(game.session.buttonLabel[0], "Start");
   }
 }

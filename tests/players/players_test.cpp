@@ -59,24 +59,6 @@ TEST(HandStrength, OutlookListsAndFoldDelta) {
   EXPECT_EQ(FoldDelta(table, 4), 0);  // no human has played yet
 }
 
-TEST(HandStrength, CountsSeatsAndStakesAndDrawsOnce) {
-  TableSetup setup = TableSetup().Seat(1, 200).Seat(3, 200).Seat(5, 0).Seat(7, 200).Seat(8, 200);
-  TableRecord table = setup.BaseBet(5).Level(2).Dealt(2).Build();
-  table.players[5].inPot = 200;  // all in
-  table.players[7].status = StatusFolded;
-  table.players[8].status = StatusOut;
-  Rng rng(11), copy(11);
-  const HandStrength s = EstimateHandStrength(table, 1, 25, rng);
-  EXPECT_EQ(std::tuple(s.seatedOthers, s.liveOthers, s.liveWithChips, s.unit, s.callRatio),
-            std::tuple(4, 2, 2, uint64_t{10}, 2));  // unit: base bet times the level
-  EXPECT_EQ(s.r, static_cast<int>(Random(copy, 100)));
-  EXPECT_EQ(rng.State(), copy.State());
-  // The call in units, cut to 1..10; without a unit any call counts as the largest.
-  const std::tuple<uint32_t, uint64_t, int> ratios[] = {
-      {0, 10, 1}, {9, 10, 1}, {500, 10, 10}, {0, 0, 1}, {7, 0, 10}};
-  for (auto [call, unit, ratio] : ratios) EXPECT_EQ(CallRatio(call, unit), ratio) << call;
-}
-
 // The score's raise as the seat makes it: cut to the maximum, lifted to the
 // minimum, the maximum where the limits cross; a fold only facing a bet. The
 // scores themselves are held by the worked hands below, the random spots and
