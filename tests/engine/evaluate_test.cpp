@@ -1,21 +1,130 @@
-// Hand values: every hand of two to five cards and random longer and Omaha
-// hands against the plain reference evaluator, and the rules a player sees at
-// the showdown spelled out on chosen hands.
+// Hand values and equity against a plain reference evaluator:
+// every hand of two to five cards, random longer and Omaha hands, exact and
+// sampled equity against a count of our own; and the rules a player sees at
+// the showdown spelled out on chosen hands. Unknown hands and refused equity
+// spots: the equity command's tests.
 #include "engine/evaluate.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <numeric>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "reference_evaluator.h"
+#include "engine/equity.h"
 #include "table_setup.h"
 
 namespace qf {
 namespace {
+
+// A plain hand evaluator that follows the value rules step by step, with no
+// tables and no cleverness: EvaluateHand and EvaluateBest as the engine's
+// contract states them.
+namespace reference {
+
+constexpr uint32_t kStep = 1310720;  // one category
+constexpr uint32_t kKind = 65536;    // one rank of a set of a kind
+
+// A card's rank value: 1 for a Two up to 12 for a King, 13 for an Ace.
+int ValueOf(int code) {
+  const int rank = (code - 1) % 13;
+  return rank == 0 ? 13 : rank;
+}
+
+// The best `slots` values among the cards that pass `keep`, an empty slot
+// counting as 1, each slot adding 1 << value.
+uint32_t Kickers(const std::vector<int>& cards, int slots, const std::function<bool(int)>& keep) {
+  std::vector<int> values;
+  for (int code : cards) {
+    if (keep(code)) values.push_back(ValueOf(code));
+  }
+  std::sort(values.rbegin(), values.rend());
+  values.resize(std::max<size_t>(values.size(), static_cast<size_t>(slots)), 1);
+  uint32_t mask = 0;
+  for (int i = 0; i < slots; ++i) mask += 1u << values[i];
+  return mask;
+}
+
+// The highest card of the best run of five, the Ace also low; 0 when none.
+int StraightTop(const std::vector<int>& cards, int suit) {
+  bool held[14] = {};
+  for (int code : cards) {
+    if (suit < 0 || (code - 1) / 13 == suit) held[ValueOf(code)] = true;
+  }
+  held[0] = held[13];
+  for (int top = 13; top >= 4; --top) {
+    if (held[top] && held[top - 1] && held[top - 2] && held[top - 3] && held[top - 4]) {
+      return top - 3;
+    }
+  }
+  return 0;
+}
+
+// The categories from the best down, each as the value rules describe it.
+uint32_t EvaluateHand(const uint8_t* codes, int n) {
+  if (n < 2 || n > 9) return 0;
+  const std::vector<int> cards(codes, codes + n);
+  int count[14] = {}, perSuit[4] = {};
+  for (int code : cards) ++count[ValueOf(code)], ++perSuit[(code - 1) / 13];
+  // The highest rank held exactly m times, other than skip; 0 when none.
+  const auto rankWith = [&count](int m, int skip) {
+    for (int v = 13; v >= 1; --v) {
+      if (count[v] == m && v != skip) return v;
+    }
+    return 0;
+  };
+  const auto outside = [](int v, int w = 0) {
+    return [v, w](int code) { return ValueOf(code) != v && ValueOf(code) != w; };
+  };
+  for (int suit = 0; suit < 4; ++suit) {
+    if (const int top = StraightTop(cards, suit)) return 8 * kStep + top;
+  }
+  if (const int quads = rankWith(4, 0))
+    return 7 * kStep + quads * kKind + Kickers(cards, 1, outside(quads));
+  const int trips = rankWith(3, 0);
+  for (int v = 13; trips != 0 && v >= 1; --v) {
+    if (v != trips && count[v] >= 2) return 6 * kStep + trips * 14 + v;
+  }
+  for (int suit = 0; suit < 4; ++suit) {
+    if (perSuit[suit] >= 5) {
+      return 5 * kStep + Kickers(cards, 5, [suit](int code) { return (code - 1) / 13 == suit; });
+    }
+  }
+  if (const int top = StraightTop(cards, -1)) return 4 * kStep + top;
+  if (trips != 0) return 3 * kStep + trips * kKind + Kickers(cards, std::min(n, 2), outside(trips));
+  // Two pair: the kicker is the best card outside both pairs, a third pair
+  // included, and there must be one.
+  const int high = rankWith(2, 0), low = high == 0 ? 0 : rankWith(2, high);
+  int kicker = 0;
+  for (int code : cards) {
+    if (outside(high, low)(code)) kicker = std::max(kicker, ValueOf(code));
+  }
+  if (low != 0 && kicker != 0) return 2 * kStep + (high * 14 + low) * 14 + kicker;
+  if (high != 0) return kStep + high * kKind + Kickers(cards, std::min(n, 3), outside(high));
+  return Kickers(cards, std::min(n, 5), [](int) { return true; });
+}
+
+uint32_t EvaluateBest(const uint8_t* cards, int n, int holeCards) {
+  if (holeCards != 4 || n != 9) return EvaluateHand(cards, n);
+  static const int kPairs[6][2] = {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
+  static const int kTriples[10][3] = {{4, 5, 6}, {4, 5, 7}, {4, 5, 8}, {4, 6, 7}, {4, 6, 8},
+                                      {4, 7, 8}, {5, 6, 7}, {5, 6, 8}, {5, 7, 8}, {6, 7, 8}};
+  uint32_t best = 0;
+  for (const auto& pair : kPairs) {
+    for (const auto& triple : kTriples) {
+      uint8_t five[5] = {cards[pair[0]], cards[pair[1]], cards[triple[0]], cards[triple[1]],
+                         cards[triple[2]]};
+      best = std::max(best, EvaluateHand(five, 5));
+    }
+  }
+  return best;
+}
+
+}  // namespace reference
 
 constexpr uint32_t K = kCategoryStep;
 
@@ -111,6 +220,80 @@ TEST(Evaluate, TwoPairKickersNamesAndBadHands) {
   const uint8_t bad[10] = {1, 2, 0, 4, 53, 6, 200, 8, 9, 10};
   for (int n : {0, 1, 3, 9, 10}) EXPECT_EQ(EvaluateHand(bad, n), 0u) << n;
   EXPECT_EQ(EvaluateBest(bad, 9, 4), Value("As 4s 6s 8s 9s"));
+}
+
+using test::Cards;
+
+// Every board completion of known hands, valued by the reference evaluator.
+std::vector<EquityFigures> ReferenceCount(const EquitySpot& spot) {
+  std::vector<uint8_t> deck;
+  for (uint8_t card = 1; card <= 52; ++card) {
+    bool used = std::count(spot.board.begin(), spot.board.end(), card) > 0;
+    for (const auto& hand : spot.hands) used = used || std::count(hand.begin(), hand.end(), card);
+    if (!used) deck.push_back(card);
+  }
+  std::vector<bool> mask(deck.size(), false);
+  std::fill(mask.end() - static_cast<ptrdiff_t>(5 - spot.board.size()), mask.end(), true);
+  std::vector<EquityFigures> sums(spot.hands.size());
+  double deals = 0;
+  do {
+    std::vector<uint32_t> values;
+    for (const auto& hand : spot.hands) {
+      std::vector<uint8_t> all = hand;
+      all.insert(all.end(), spot.board.begin(), spot.board.end());
+      for (size_t i = 0; i < deck.size(); ++i) {
+        if (mask[i]) all.push_back(deck[i]);
+      }
+      values.push_back(reference::EvaluateBest(all.data(), int(all.size()), spot.holeCards));
+    }
+    const uint32_t best = *std::max_element(values.begin(), values.end());
+    const auto winners = std::count(values.begin(), values.end(), best);
+    for (size_t h = 0; h < values.size(); ++h) {
+      if (values[h] != best) continue;
+      (winners == 1 ? sums[h].win : sums[h].tie) += 100;
+      sums[h].equity += 100.0 / static_cast<double>(winners);
+    }
+    ++deals;
+  } while (std::next_permutation(mask.begin(), mask.end()));
+  for (EquityFigures& f : sums) f.win /= deals, f.tie /= deals, f.equity /= deals;
+  return sums;
+}
+
+TEST(Equity, ExactCountsAgreeWithTheReferenceAndSamplesWithinFourStandardErrors) {
+  const struct {
+    int hole;
+    std::vector<std::string> hands;
+    std::string board;
+  } spots[] = {
+      {2, {"AsAh", "KsKh"}, "7c8d9s"},
+      {2, {"AhKh", "QsQc", "7d6d"}, "Th2h6c"},
+      {2, {"5c5d", "AsKs"}, "5s9sKd"},  // set against flush draw and top pair
+      {2, {"2c3c", "2d3d"}, "4h5h6s"},  // a split straight
+      {2, {"AsKd", "QhJh", "9c9d", "7s2c"}, "8h7h3c2d"},
+      {4, {"AsKsQhJh", "2c2d3c3d"}, "7h8h9c"},
+      {4, {"AhAdKhKd", "QsJsTs9s", "8c7c6d5d"}, "2h3s4c"},
+      {4, {"AsAhAdAc", "KsKhQdQc"}, "2s3h7d9c"},  // four aces: only two play
+  };
+  for (const auto& s : spots) {
+    EquitySpot spot{s.hole, {}, Cards(s.board)};
+    for (const std::string& hand : s.hands) spot.hands.push_back(Cards(hand));
+    SCOPED_TRACE(s.hands[0] + " " + s.hands[1] + " on " + s.board);
+    ASSERT_STREQ(EquitySpotProblem(spot), "");
+    const std::vector<EquityFigures> reference = ReferenceCount(spot);
+    Rng rng(3);
+    const EquityResult exact = ComputeEquity(spot, 0, rng, UINT64_MAX);
+    EXPECT_TRUE(exact.exact);
+    EXPECT_EQ(exact.deals, ExactDealCount(spot));
+    const EquityResult sampled = ComputeEquity(spot, 20000, rng, 0);
+    EXPECT_FALSE(sampled.exact);
+    for (size_t h = 0; h < reference.size(); ++h) {
+      EXPECT_NEAR(exact.hands[h].win, reference[h].win, 1e-9);
+      EXPECT_NEAR(exact.hands[h].tie, reference[h].tie, 1e-9);
+      EXPECT_NEAR(exact.hands[h].equity, reference[h].equity, 1e-9);
+      const EquityFigures& guess = sampled.hands[h];
+      EXPECT_NEAR(guess.equity, reference[h].equity, 4 * guess.stdError + 1e-9);
+    }
+  }
 }
 
 }  // namespace

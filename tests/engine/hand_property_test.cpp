@@ -55,8 +55,11 @@ TurnCode PlaySteps(TableRecord& table, Rng& rng, int steps) {
   return turn.code;
 }
 
+// Hands on random tables; the first hand of every third table has a few of
+// its bytes damaged part way through. Any image the loader accepts plays on
+// safely (out-of-range reads show under the sanitizers) and keeps its chips.
 TEST(HandProperty, RandomHandsKeepEveryChipAndEndCleanly) {
-  int hands = 0;
+  int hands = 0, accepted = 0;
   for (uint64_t seed = 1; hands < 5000; ++seed) {
     Rng rng(seed);
     TableRecord table = test::RandomTable(rng);
@@ -67,10 +70,27 @@ TEST(HandProperty, RandomHandsKeepEveryChipAndEndCleanly) {
         break;
       }
       SCOPED_TRACE(testing::Message() << "table seed " << seed << " hand " << hand);
-      const uint64_t total = ChipsAndRake(table);
       ASSERT_EQ(NextTurn(table).code, TurnNewHand);
       NewHand(table, rng);
       table.cardsDealt = table.holeCards;
+      if (hand == 0 && seed % 3 == 0) {
+        PlaySteps(table, rng, Pick(rng, 0, 30));
+        unsigned char* bytes = reinterpret_cast<unsigned char*>(&table);
+        for (int flips = Pick(rng, 1, 4); flips > 0; --flips) {
+          // Biased towards the seats and the hand's progress, where the codes are.
+          const uint32_t offset = Random(rng, 2) == 0 ? Pick(rng, 40, 799) : Pick(rng, 876, 975);
+          bytes[offset] = static_cast<unsigned char>(Random(rng, 256));
+        }
+        if (!ValidateTableImage(table).empty()) break;
+        ++accepted;
+        const uint64_t before = ChipsAndRake(table);
+        const TurnCode end = PlaySteps(table, rng, 1000);
+        ASSERT_TRUE(end != TurnForcedBet && end != TurnDeal && end != TurnAct) << "no end";
+        EndHand(table);
+        ASSERT_EQ(ChipsAndRake(table), before);
+        break;
+      }
+      const uint64_t total = ChipsAndRake(table);
       const TurnCode end = PlaySteps(table, rng, 1000);
       ASSERT_TRUE(end == TurnShowdown || end == TurnLastStanding) << "turn code " << end;
       PayShowdown(table);
@@ -82,7 +102,6 @@ TEST(HandProperty, RandomHandsKeepEveryChipAndEndCleanly) {
         ASSERT_EQ(player.inPot + player.cardsSeen + player.winnings, 0u);
       }
       ASSERT_EQ(ChipsAndRake(table), total);
-      ASSERT_EQ(NextTurn(table).code, TurnNewHand);
       AdvanceButton(table);
       // Busted seats leave, or stay without chips (they post nothing).
       for (PlayerRecord& player : table.players) {
@@ -90,37 +109,7 @@ TEST(HandProperty, RandomHandsKeepEveryChipAndEndCleanly) {
       }
     }
   }
-}
-
-// Any image the loader accepts can be played on: damaged bytes that pass the
-// checks never lead the engine outside the record (run under the sanitizers
-// in CI) and never cost or create a chip.
-TEST(HandProperty, AcceptedDamagedImagesPlayOnSafely) {
-  int accepted = 0;
-  for (uint64_t seed = 1; seed <= 3000; ++seed) {
-    Rng rng(seed);
-    TableRecord table = test::RandomTable(rng);
-    NextTurn(table);
-    NewHand(table, rng);
-    table.cardsDealt = table.holeCards;
-    PlaySteps(table, rng, Pick(rng, 0, 30));
-    unsigned char* bytes = reinterpret_cast<unsigned char*>(&table);
-    for (int flips = Pick(rng, 1, 4); flips > 0; --flips) {
-      // Biased towards the seats and the hand's progress, where the codes are.
-      const uint32_t offset = Random(rng, 2) == 0 ? Pick(rng, 40, 799) : Pick(rng, 876, 975);
-      bytes[offset] = static_cast<unsigned char>(Random(rng, 256));
-    }
-    if (!ValidateTableImage(table).empty()) continue;
-    ++accepted;
-    SCOPED_TRACE(testing::Message() << "seed " << seed);
-    const uint64_t before = ChipsAndRake(table);
-    const TurnCode end = PlaySteps(table, rng, 1000);
-    ASSERT_FALSE(HasFailure());
-    ASSERT_TRUE(end != TurnForcedBet && end != TurnDeal && end != TurnAct) << "no end";
-    EndHand(table);
-    EXPECT_EQ(ChipsAndRake(table), before);
-  }
-  EXPECT_GT(accepted, 100);
+  EXPECT_GT(accepted, 30);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-// quillfern-sim's subcommands driven through their command functions: what
-// they print, their exit status, and the messages for bad input.
+// The simulation tool: whole runs of computer seats through the game's driver
+// agree with the table's own records, the benchmark's fixed runs end in the
+// recorded signature, and quillfern-sim's subcommands, driven through their
+// command functions, print what they should, exit with the right status and
+// name bad input.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +14,7 @@
 #include <sstream>
 
 #include "engine/table_file.h"
+#include "sim/bench_command.h"
 #include "sim/equity_command.h"
 #include "sim/eval_command.h"
 #include "sim/play_command.h"
@@ -18,6 +23,82 @@
 
 namespace qf {
 namespace {
+
+const std::vector<uint32_t> kSevenKinds = {KindSmart,    KindTight,    KindLoose,  KindStupid,
+                                           KindParanoid, KindBluffing, KindErratic};
+
+// The benchmark's signature: the final tables of its fixed runs. A change of
+// the game's behaviour changes it; such a change must be explained and the
+// signature here and in the README updated together.
+TEST(BenchSignature, FixedRunsGiveTheRecordedSignature) {
+  const BenchOutcome outcome = RunBench(BenchRuns(), nullptr);
+  EXPECT_EQ(outcome.stalled, "");
+  EXPECT_EQ(outcome.signature, 0x5d9d00fb451f9a18ULL) << std::hex << outcome.signature;
+}
+
+// Over a run short enough that no counter of the record saturates, the
+// tool's counts are the record's own, and chips leave the table only as rake.
+TEST(Simulation, CountsAgreeWithTheRecordAndRakeIsCountedExactly) {
+  SimConfig texas = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureFixed, 600, 3);
+  SimConfig omaha = MakeSimConfig(kOmahaHoleCards, kSevenKinds, StructureNoLimit, 300, 8);
+  omaha.rakePercent = 10;
+  SimConfig progressive =
+      MakeSimConfig(kTexasHoleCards, {KindStupid, KindErratic, KindLoose}, 4, 400, 21);
+  progressive.ante = progressive.progressive = true;
+  progressive.raiseCap = 0;
+  // The largest stakes: pots of millions, rake of every size.
+  SimConfig top = MakeSimConfig(kTexasHoleCards, kSevenKinds, StructureNoLimit, 200, 5);
+  top.baseBet = 9999;
+  top.rakePercent = 10;
+  for (const SimConfig& config : {texas, omaha, progressive, top}) {
+    SCOPED_TRACE(::testing::Message()
+                 << "structure " << int{config.structure} << " base bet " << config.baseBet);
+    const SimResult result = RunSimulation(config);
+    ASSERT_EQ(result.stalled, "");
+    ASSERT_EQ(result.hands, config.hands);
+    int64_t netSum = 0, rakeSum = 0;
+    for (size_t seat = 0; seat < config.kinds.size(); ++seat) {
+      const PlayerRecord& p = result.table.players[seat];
+      const SeatStats& s = result.seats[seat];
+      SCOPED_TRACE(seat);
+      EXPECT_EQ(
+          std::tuple(s.hands, s.won, s.folds, s.checks, s.calls, s.raises, s.rake),
+          std::tuple(config.hands, uint64_t{p.handsWon}, uint64_t{p.folds}, uint64_t{p.checks},
+                     uint64_t{p.calls}, uint64_t{p.raises}, uint64_t{p.rakePaid}));
+      EXPECT_EQ(s.hands, p.handsPlayed);  // everybody buys in again
+      EXPECT_EQ(s.perHand.Count(), s.hands);
+      EXPECT_NEAR(s.perHand.Mean() * double(s.hands), double(s.net), 1e-6 * double(s.hands) + 1e-6);
+      // Profit counts every buy-in: what the seat has minus what it paid.
+      EXPECT_EQ(s.net, int64_t{p.balance} + p.chips);
+      netSum += s.net;
+      rakeSum += static_cast<int64_t>(s.rake);
+    }
+    EXPECT_EQ(netSum, -rakeSum);
+    EXPECT_GT(rakeSum, 0);
+  }
+}
+
+// Play without buying in again (a tournament) ends with the last seat left:
+// the winner played every hand, the first seat to bust left early.
+TEST(Simulation, WithoutRebuysTheLastSeatLeftWins) {
+  SimConfig config = MakeSimConfig(kTexasHoleCards, {KindStupid, KindSmart, KindErratic, KindLoose},
+                                   StructureNoLimit, 100000, 12);
+  config.rebuy = false;
+  const SimResult result = RunSimulation(config);
+  ASSERT_EQ(result.stalled, "");
+  ASSERT_TRUE(result.tournamentWinner.has_value());
+  EXPECT_LT(result.hands, config.hands);
+  uint64_t fewest = result.hands;
+  int winners = 0;
+  for (size_t seat = 0; seat < config.kinds.size(); ++seat) {
+    fewest = std::min(fewest, result.seats[seat].hands);
+    if (*result.tournamentWinner == result.table.players[seat].name) {
+      ++winners;
+      EXPECT_EQ(result.seats[seat].hands, result.hands);
+    }
+  }
+  EXPECT_EQ(std::pair(winners, fewest < result.hands), std::pair(1, true));
+}
 
 namespace fs = std::filesystem;
 using Words = std::vector<std::string>;
