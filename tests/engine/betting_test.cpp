@@ -128,14 +128,13 @@ TEST(Betting, RaiseCapCountsTheOpeningBetAndLabelsBetThenRaise) {
 
 // To the next seat with chips; the progressive level rises as it passes seat 0.
 TEST(AdvanceButton, MovesToTheNextSeatWithChipsAndRaisesTheLevelPastSeatZero) {
-  TableRecord table = TableSetup().Seat(2, 100).Seat(7, 100).Seat(9, 0).Dealer(7).Level(3).Build();
-  for (auto [dealer, level] : {std::pair{2, 4u}, {7, 4u}}) {
+  TableRecord table = TableSetup().Seat(2, 100).Seat(7, 100).Seat(9, 0).Dealer(7).Build();
+  // The level before, then the dealer and the level after; fixed stakes (0) stay fixed.
+  for (auto [level, dealer, after] : {std::tuple{3u, 2, 4u}, {4u, 7, 4u}, {0u, 2, 0u}}) {
+    table.progressiveLevel = level;
     AdvanceButton(table);
-    EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(dealer, level));
+    EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(dealer, after));
   }
-  table.progressiveLevel = 0;  // fixed stakes stay fixed
-  AdvanceButton(table);
-  EXPECT_EQ(std::pair(int{table.dealer}, table.progressiveLevel), std::pair(2, 0u));
   TableRecord nobody = TableSetup().Seat(4, 0).Dealer(4).Level(2).Build();
   AdvanceButton(nobody);
   EXPECT_EQ(std::pair(int{nobody.dealer}, nobody.progressiveLevel), std::pair(4, 2u));
@@ -160,44 +159,23 @@ TEST(Payout, StacksAfterTheShowdown) {
     int dealer, rake;
     std::vector<SeatAtShowdown> seats;
   } cases[] = {
-      {"side pots go to the best hand that reached them, ties split",
-       "2c 7d 9h Jd Ks",
-       3,
-       0,
-       {{1, 0, 50, 'L', "As Ad", 150, 0, 1},
-        {2, 400, 100, 'L', "Qc 3s", 450, 0, 0},
+      // clang-format off
+      {"side pots go to the best hand that reached them, ties split", "2c 7d 9h Jd Ks", 3, 0,
+       {{1, 0, 50, 'L', "As Ad", 150, 0, 1}, {2, 400, 100, 'L', "Qc 3s", 450, 0, 0},
         {3, 400, 100, 'L', "Qh 3d", 450, 0, 0}}},
-      {"the odd chip goes to the dealer, out of the hand",
-       "2s 5h 9d Jc Kh",
-       6,
-       0,
-       {{1, 100, 5, 'L', "Ac 7c", 107, 0, 1},
-        {2, 100, 5, 'L', "Ad 7d", 107, 0, 1},
-        {3, 100, 5, 'F', "4c 4d", 100, 0, 0},
-        {6, 100, 0, 'F', "Qs 3c", 101, 0, 0}}},
-      {"the odd chip rolls into the side pot",
-       "2s 5h 9d Jc Kh",
-       6,
-       0,
-       {{1, 100, 9, 'L', "Ac 7c", 118, 0, 1},
-        {2, 0, 5, 'L', "Ad 7d", 9, 0, 1},
-        {3, 100, 4, 'F', "4c 4d", 100, 0, 0},
-        {6, 100, 9, 'L', "Qs 3c", 100, 0, 0}}},
-      {"rake from every stake, folded ones too, before the pots",
-       "2c 7d 9h Jd 4s",
-       0,
-       4,
-       {{0, 100, 24, 'L', "As Ad", 172, 0, 1},
-        {1, 100, 25, 'L', "Kc Kd", 100, 1, 0},
+      {"the odd chip goes to the dealer, out of the hand", "2s 5h 9d Jc Kh", 6, 0,
+       {{1, 100, 5, 'L', "Ac 7c", 107, 0, 1}, {2, 100, 5, 'L', "Ad 7d", 107, 0, 1},
+        {3, 100, 5, 'F', "4c 4d", 100, 0, 0}, {6, 100, 0, 'F', "Qs 3c", 101, 0, 0}}},
+      {"the odd chip rolls into the side pot", "2s 5h 9d Jc Kh", 6, 0,
+       {{1, 100, 9, 'L', "Ac 7c", 118, 0, 1}, {2, 0, 5, 'L', "Ad 7d", 9, 0, 1},
+        {3, 100, 4, 'F', "4c 4d", 100, 0, 0}, {6, 100, 9, 'L', "Qs 3c", 100, 0, 0}}},
+      {"rake from every stake, folded ones too, before the pots", "2c 7d 9h Jd 4s", 0, 4,
+       {{0, 100, 24, 'L', "As Ad", 172, 0, 1}, {1, 100, 25, 'L', "Kc Kd", 100, 1, 0},
         {2, 100, 50, 'F', "", 124, 2, 0}}},
-      {"a stake no live seat reached goes back to its seat, an inactive one's without rake",
-       "",
-       0,
-       10,
-       {{0, 100, 100, 'F', "", 154, 10, 0},
-        {1, 0, 40, 'L', "", 81, 4, 1},
-        {2, 100, 10, 'F', "", 100, 1, 0},
-        {5, 100, 30, 'I', "", 130, 0, 0}}}};
+      {"a stake no live seat reached goes back to its seat, an inactive one's without rake", "", 0, 10,
+       {{0, 100, 100, 'F', "", 154, 10, 0}, {1, 0, 40, 'L', "", 81, 4, 1},
+        {2, 100, 10, 'F', "", 100, 1, 0}, {5, 100, 30, 'I', "", 130, 0, 0}}}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     test::TableSetup setup;

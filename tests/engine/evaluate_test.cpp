@@ -164,8 +164,7 @@ TEST(EvaluateAgainstReference, EveryHandOfTwoToFiveCards) {
       for (int j = 0; j < n; ++j) cards[j] = static_cast<uint8_t>(index[j] + 1);
       if (++hands % kFiveCardStride == 0 || n < 5)
         ExpectSameAsReference(cards.data(), n, 2, misses);
-      for (i = n - 1; i >= 0 && index[i] == 52 - n + i; --i) {
-      }
+      for (i = n - 1; i >= 0 && index[i] == 52 - n + i;) --i;
       if (i >= 0) std::iota(index.begin() + i, index.begin() + n, index[i] + 1);
     }
     EXPECT_EQ(misses, 0) << n << " cards";
@@ -267,11 +266,9 @@ TEST(Equity, ExactCountsAgreeWithTheReferenceAndSamplesWithinFourStandardErrors)
   } spots[] = {
       {2, {"AsAh", "KsKh"}, "7c8d9s"},
       {2, {"AhKh", "QsQc", "7d6d"}, "Th2h6c"},
-      {2, {"5c5d", "AsKs"}, "5s9sKd"},  // set against flush draw and top pair
       {2, {"2c3c", "2d3d"}, "4h5h6s"},  // a split straight
       {2, {"AsKd", "QhJh", "9c9d", "7s2c"}, "8h7h3c2d"},
       {4, {"AsKsQhJh", "2c2d3c3d"}, "7h8h9c"},
-      {4, {"AhAdKhKd", "QsJsTs9s", "8c7c6d5d"}, "2h3s4c"},
       {4, {"AsAhAdAc", "KsKhQdQc"}, "2s3h7d9c"},  // four aces: only two play
   };
   for (const auto& s : spots) {

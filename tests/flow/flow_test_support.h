@@ -33,9 +33,9 @@ struct Question {
 
 class RecordingUi : public NullTableUi {
  public:
-  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Chips 3 10", "Felt 0 0 240
-  // 269", "Button 1 Call 2 lit", "Erase 3", "Push 1", "BoardDeal 4", "Sound 0", "NewTableDialog",
-  // "Settings", "ShowPopup", "ClosePopup".
+  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Chips 3 10",
+  // "Felt 0 0 240 269", "Button 1 Call 2 lit", "Erase 3", "Push 1", "BoardDeal 4",
+  // "Sound 0", "NewTableDialog", "Settings", "ShowPopup", "ClosePopup".
   Calls calls;
   // Answers to AskConfirmation, taken in order; when none are left, 1 with
   // answerAll set, else 0 (closed without an answer).

