@@ -53,14 +53,18 @@ TEST(HandStrength, OutlookListsAndFoldDelta) {
   EXPECT_EQ(FoldDelta(table, 4), 0);  // no human has played yet
 }
 
-// The raise tiers and the aggression bonus at their edges. The rest of the
-// scoring is held by the random spots below (raises within the limits, the
-// maximum where they cross, no check folded) and the benchmark's signature.
-TEST(DecisionScore, RaiseTiersAndAggressionAtTheirEdges) {
+// Rules at their edges: the raise tiers, the aggression bonus, the Tight seat's river
+// bonus. The rest of the scoring is held by the random spots below (raises within the
+// limits, the maximum where they cross, no check folded) and the benchmark's signature.
+TEST(DecisionScore, RulesAtTheirEdges) {
   EXPECT_EQ(RaiseForScore(74, 3) + RaiseForScore(75, 3) + RaiseForScore(300, 3), 3u + 300u);
   const BetLimitsResult wide{false, 2, 9}, narrow{false, 2, 8};
   EXPECT_EQ(AggressionBonus(75, 96, wide), 8 * 25);  // +25 for each of r > 60, 65, ..., 95
   EXPECT_EQ(AggressionBonus(74, 99, wide) + AggressionBonus(200, 99, narrow), 0);
+  // A Tight seat on the river against two: +25 for a middling score, twice its fold delta.
+  const ScoreSituation tight{{3, 0, -5, 2}, KindTight, 7};
+  Rng rng(7);
+  EXPECT_EQ(AdjustForKind(tight, 60, rng), 60 + 25 - 10);
 }
 
 // An inactive or unknown seat calls without drawing.
