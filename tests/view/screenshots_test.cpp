@@ -1,7 +1,5 @@
 // Writes the documentation's pictures of real hands (3x, names and amounts
 // on) when QF_SCREENSHOT_DIR names a folder; otherwise it is skipped.
-#include <gtest/gtest.h>
-
 #include <QDir>
 
 #include "flow/driver.h"
@@ -11,49 +9,31 @@
 namespace qf::test {
 namespace {
 
-class Screenshots : public ViewTest {
- protected:
-  void SetUp() override {
-    dir_ = qEnvironmentVariable("QF_SCREENSHOT_DIR");
-    if (dir_.isEmpty()) GTEST_SKIP() << "QF_SCREENSHOT_DIR is not set";
-    session.showNames = session.showAmounts = true;
-  }
-
-  void Save(const QString& name) {
-    const QImage shot = Buffer()
-                            .copy(0, 0, kTableWidth, kTableHeight)
-                            .scaled(3 * kTableWidth, 3 * kTableHeight, Qt::IgnoreAspectRatio,
-                                    Qt::FastTransformation);
-    const QString path = QDir(dir_).filePath(name);
-    ASSERT_TRUE(shot.save(path)) << path.toStdString();
-  }
-
-  // The human to act after the flop, then the same hand settled at the showdown.
-  void PlayAndShoot(const QString& prefix) {
-    const auto midHand = [](const Turn& t, const TableRecord& tb) {
-      return t.code == TurnAct && t.seat == 0 && tb.players[0].cardsSeen >= tb.holeCards + 3;
-    };
+TEST_F(ViewTest, Screenshots) {
+  const QDir dir(qEnvironmentVariable("QF_SCREENSHOT_DIR"));
+  if (qEnvironmentVariableIsEmpty("QF_SCREENSHOT_DIR"))
+    GTEST_SKIP() << "QF_SCREENSHOT_DIR is not set";
+  session.showNames = session.showAmounts = true;
+  const auto save = [&](const std::string& name) {
+    const QImage shot =
+        Buffer().copy(0, 0, kTableWidth, kTableHeight).scaled(3 * kTableWidth, 3 * kTableHeight);
+    EXPECT_TRUE(shot.save(dir.filePath(QString::fromStdString(name)))) << name;
+  };
+  for (const bool six : {false, true}) {
+    SetUpTable(table, six, six, KindHuman);
+    if (six) table.tableColor = 0x00703818;
+    const std::string prefix = six ? "table-omaha-six" : "table-texas-ten";
     RepaintAll(table, session, ui, false);  // as the window does when it opens
-    PlayUntil(table, session, rng, ui, midHand);
-    Save(prefix + "-midhand.png");
+    // The human to act after the flop, then the same hand settled at the showdown.
+    PlayUntil(table, session, rng, ui, [](const Turn& t, const TableRecord& tb) {
+      return t.code == TurnAct && t.seat == 0 && tb.players[0].cardsSeen >= tb.holeCards + 3;
+    });
+    save(prefix + "-midhand.png");
     PlayUntil(table, session, rng, ui,
               [](const Turn& t, const TableRecord&) { return t.code == TurnShowdown; });
     TickGame(table, session, rng, ui);  // settles the pots and shows the winners
-    Save(prefix + "-showdown.png");
+    save(prefix + "-showdown.png");
   }
-
-  QString dir_;
-};
-
-TEST_F(Screenshots, TenSeatTexas) {
-  SetUpTable(table, false, false, KindHuman);
-  PlayAndShoot("table-texas-ten");
-}
-
-TEST_F(Screenshots, SixSeatOmaha) {
-  SetUpTable(table, true, true, KindHuman);
-  table.tableColor = 0x00703818;
-  PlayAndShoot("table-omaha-six");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// What a seat shows: portrait or tile, dealer marker, bubble and hole cards,
-// and whose hole cards may be seen when.
+// What the view does over time or as the game asks: where the layouts put
+// things, whose hole cards show when, single-seat redraws, and the buttons'
+// labels, focus and pressed look. (The goldens show the drawings themselves.)
 #include <gtest/gtest.h>
 
-#include "engine/deck.h"
+#include "flow/button_bar.h"
 #include "flow/table_input.h"
 #include "view_test_support.h"
 
@@ -11,9 +12,33 @@ namespace {
 
 using Seats = ViewTest;
 
+TEST_F(Seats, LayoutRectangles) {
+  const struct {
+    uint8_t small;
+    int seat;
+    Rect seatRect, potStack;
+  } cases[] = {
+      {0, 0, {0, 0, 60, 60}, {62, 47, 103, 80}},
+      {0, 4, {180, 180, 240, 240}, {197, 137, 238, 170}},
+      {0, 9, {0, 60, 60, 120}, {62, 77, 103, 110}},
+      {1, 0, {15, 0, 80, 60}, {42, 47, 86, 80}},
+      {1, 3, {175, 180, 240, 240}, {168, 137, 212, 170}},
+      {1, 5, {15, 180, 80, 240}, {42, 137, 86, 170}},
+  };
+  const Rect kCentres[2] = {{60, 60, 240, 180}, {25, 60, 215, 180}};
+  const Rect kBoards[2] = {{105, 90, 240, 150}, {25, 60, 215, 180}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "layout " << int{c.small} << " seat " << c.seat);
+    table.smallTable = c.small;
+    EXPECT_EQ(SeatRectOf(c.seat), c.seatRect);
+    EXPECT_EQ(TableView::PotStackRect(table, c.seat), c.potStack);
+    EXPECT_EQ(TableView::CentreRect(table), kCentres[c.small]);
+    EXPECT_EQ(TableView::BoardRect(table), kBoards[c.small]);
+  }
+}
+
 // Hole card i of the seat shows its face at (L + 12i, T + 15); only the last
-// one shows whole, the others their left 12 pixels. (The last Omaha card
-// reaches one pixel into the next seat, which covers that column.)
+// one shows whole, the others their left 12 pixels.
 bool ShowsHoleCard(const QImage& buffer, const TableRecord& table, int seat, int i, const Rect& r) {
   const int c = table.deck[4 * seat + i] - 1;
   const bool last = i + 1 == table.holeCards;
@@ -21,152 +46,34 @@ bool ShowsHoleCard(const QImage& buffer, const TableRecord& table, int seat, int
                       40 * (c / 13), last ? 24 : 12, 40);
 }
 
-bool ShowsAnyHoleCard(const QImage& buffer, const TableRecord& table, int seat, const Rect& r) {
-  for (int i = 0; i < table.holeCards; ++i) {
-    if (ShowsHoleCard(buffer, table, seat, i, r)) return true;
-  }
-  return false;
-}
-
-TEST_F(Seats, FoldedAndInactiveSeatsShowOnlyTheirTile) {
-  DealOrderedDeck(table, 2);
-  table.players[2].status = StatusFolded;
-  table.players[5].kind = KindInactive;
-  table.dealer = 2;
-  session.showNames = session.showAmounts = true;
-  for (int seat : {2, 5}) {
-    const Rect r = SeatRectOf(seat);
-    view.FillFelt(kTableRect);
-    view.DrawSeat(table, seat, true, r);
-    // The tile is centred: (L + (R - L) / 2 - 10, T + 20).
-    const int tile = seat == 2 ? picture::kFoldTile : picture::kOutTile;
-    EXPECT_TRUE(ShowsPicture(Buffer(), tile, r.left + 20, r.top + 20));
-    EXPECT_TRUE(IsFelt(Buffer(), {r.left + 20, r.top + 40, r.right, r.bottom}));
-    EXPECT_TRUE(IsFelt(Buffer(), {r.left + 7, r.top, r.right, r.top + 20}));
-    EXPECT_TRUE(IsFelt(Buffer(), {r.left, r.top + 7, r.left + 20, r.bottom}));
-    // Only the folded dealer keeps the marker.
-    EXPECT_EQ(ShowsPicture(Buffer(), picture::kDealerMarker, r.left, r.top), seat == 2);
-  }
-}
-
-TEST_F(Seats, BubblesFollowTheLastAction) {
-  DealOrderedDeck(table, 2);
-  struct Case {
-    uint32_t action;
-    int bubble;
-  };
-  const Case cases[] = {
-      {ActionForcedBet, picture::kBubbleAnte}, {1, picture::kBubbleAnte},
-      {ActionBet, picture::kBubbleBet},        {ActionRaise, picture::kBubbleRaise},
-      {ActionCall, picture::kBubbleCall},      {ActionCheck, picture::kBubbleCheck}};
-  const Rect r = SeatRectOf(1);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.action);
-    table.players[1].lastAction = c.action;
-    view.FillFelt(kTableRect);
-    view.DrawSeat(table, 1, false, r);
-    EXPECT_TRUE(ShowsPicture(Buffer(), c.bubble, r.left + 15, r.top));
-  }
-  // A fold shows the FOLD tile over the portrait instead of a bubble.
-  table.players[1].lastAction = ActionFold;
-  view.FillFelt(kTableRect);
-  view.DrawSeat(table, 1, false, r);
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kFoldTile, r.left, r.top));
-  EXPECT_TRUE(IsFelt(Buffer(), {r.left + 20, r.top, r.right, r.top + 15}));
-}
-
-TEST_F(Seats, ComputerCardsStayHiddenUntilTheShowdown) {
-  const Turn act = PlayUntil(table, session, rng, ui,
-                             [](const Turn& t, const TableRecord&) { return t.code == TurnAct; });
-  ASSERT_EQ(act.code, TurnAct);
-  view.DrawFullTable(table, false);
-  // The human at seat 0 sees its own cards; no computer's card is shown.
-  EXPECT_TRUE(ShowsHoleCard(Buffer(), table, 0, 0, SeatRectOf(0)));
-  EXPECT_TRUE(ShowsHoleCard(Buffer(), table, 0, 1, SeatRectOf(0)));
-  for (int seat = 1; seat < 10; ++seat) {
-    EXPECT_FALSE(ShowsAnyHoleCard(Buffer(), table, seat, SeatRectOf(seat))) << seat;
-  }
-
-  PlayUntil(table, session, rng, ui,
-            [](const Turn& t, const TableRecord&) { return t.code == TurnShowdown; });
-  view.DrawFullTable(table, false);
-  int shown = 0;
-  for (int seat = 0; seat < 10; ++seat) {
-    SCOPED_TRACE(seat);
-    const bool inHand = !IsOut(table, seat);
-    for (int i = 0; i < table.holeCards; ++i) {
-      EXPECT_EQ(ShowsHoleCard(Buffer(), table, seat, i, SeatRectOf(seat)), inHand);
-    }
-    shown += inHand;
-  }
-  EXPECT_GE(shown, 2);
-}
-
-TEST_F(Seats, LastSeatStandingShowsItsCardsOnlyWhenTheWinnerIsAlwaysShown) {
-  SetUpTable(table, false, false, KindSmart);
-  const auto computerStandsAlone = [](const Turn& t, const TableRecord& tb) {
-    if (t.code != TurnLastStanding) return false;
-    for (int seat = 1; seat < 10; ++seat) {
-      if (!IsOut(tb, seat)) return true;
-    }
-    return false;
-  };
-  PlayUntil(table, session, rng, ui, computerStandsAlone);
-  int winner = 1;
-  while (IsOut(table, winner)) ++winner;
-  const Rect r = SeatRectOf(winner);
-  table.alwaysShowWinner = 0;
-  view.DrawFullTable(table, false);
-  EXPECT_FALSE(ShowsAnyHoleCard(Buffer(), table, winner, r));
-  table.alwaysShowWinner = 1;
-  view.DrawFullTable(table, false);
-  EXPECT_TRUE(ShowsHoleCard(Buffer(), table, winner, 0, r));
-  EXPECT_TRUE(ShowsHoleCard(Buffer(), table, winner, 1, r));
-}
-
-TEST_F(Seats, AlwaysDealOutShowsTheWholeBoardForTheLengthOfTheRepaint) {
-  SetUpTable(table, false, false, KindSmart);
-  const auto earlyEnd = [](const Turn& t, const TableRecord& tb) {
-    return t.code == TurnLastStanding && tb.players[0].cardsSeen < tb.holeCards + 5;
-  };
-  PlayUntil(table, session, rng, ui, earlyEnd);
-  const int seen = table.players[0].cardsSeen;
-  const int riverCode = table.deck[41 + table.holeCards + 4];
-  const int c = riverCode - 1;
-  table.alwaysDealOut = 0;
-  view.DrawFullTable(table, false);
-  EXPECT_FALSE(ShowsPicture(Buffer(), picture::kCardSheet, 105 + 27 * 4, 100, 25 * (c % 13),
-                            40 * (c / 13), 25, 40));
-  table.alwaysDealOut = 1;
-  view.DrawFullTable(table, false);
-  EXPECT_TRUE(ShowsPicture(Buffer(), picture::kCardSheet, 105 + 27 * 4, 100, 25 * (c % 13),
-                           40 * (c / 13), 25, 40));
-  EXPECT_EQ(table.players[0].cardsSeen, seen);
-}
-
 TEST_F(Seats, HiddenHumanSeesItsCardsOnlyOnItsOwnTurn) {
   SetUpTable(table, false, true, KindHiddenHuman);
   const Rect r = SeatRectOf(0);
+  const auto shown = [&] {
+    int n = 0;
+    for (int i = 0; i < 4; ++i) n += ShowsHoleCard(Buffer(), table, 0, i, r);
+    return n;
+  };
   const Turn own = PlayUntil(table, session, rng, ui, [](const Turn& t, const TableRecord& tb) {
     return t.code == TurnAct && t.seat == 0 && tb.players[0].cardsSeen == tb.holeCards;
   });
   ASSERT_EQ(own.seat, 0);
   view.DrawFullTable(table, false);
-  for (int i = 0; i < 4; ++i) EXPECT_TRUE(ShowsHoleCard(Buffer(), table, 0, i, r)) << i;
+  EXPECT_EQ(shown(), 4);
 
   // The seat that acted before it is redrawn by the game: seat 0 comes along.
   view.FillFelt(r);
   ui.DrawSeat(table, 9);
-  EXPECT_TRUE(ShowsHoleCard(Buffer(), table, 0, 3, r));
+  EXPECT_EQ(shown(), 4);
 
   // Once it has acted and the turn has moved on, the cards are hidden again.
   TableInput call;
   call.key = KeyDigit1;
   OnTableInput(table, session, rng, ui, call);
   ASSERT_FALSE(NextTurn(table).code == TurnAct && NextTurn(table).seat == 0);
-  EXPECT_FALSE(ShowsAnyHoleCard(Buffer(), table, 0, r));
+  EXPECT_EQ(shown(), 0);
   view.DrawFullTable(table, false);
-  EXPECT_FALSE(ShowsAnyHoleCard(Buffer(), table, 0, r));
+  EXPECT_EQ(shown(), 0);
 }
 
 TEST_F(Seats, RedrawingOneSeatLeavesNothingOfItsOldPicture) {
@@ -182,6 +89,85 @@ TEST_F(Seats, RedrawingOneSeatLeavesNothingOfItsOldPicture) {
   view.FillFelt(kTableRect);
   view.DrawSeat(table, 0, false, SeatRectOf(0));
   EXPECT_EQ(Buffer().copy(0, 0, 60, 60), once);
+}
+
+constexpr int kFaceX[4] = {0, 5, 80, 155};
+
+// The lower rows of the face, below where a one-line label is written.
+bool ShowsFace(const QImage& buffer, int button, bool lit) {
+  return ShowsPicture(buffer, lit ? picture::kButtonLit : picture::kButtonPlain, kFaceX[button],
+                      244 + 17, 0, 17, 65, 4);
+}
+
+class Buttons : public ViewTest {
+ protected:
+  Buttons() {
+    view.FillFelt(kWholeArea);
+    session.buttonLabel = {"Call 4", "Raise", "Fold"};
+    for (int n = 1; n <= 3; ++n) {
+      ui.DrawButton(n, session.buttonLabel[n - 1], false);
+      session.buttonShown[n - 1] = true;
+    }
+  }
+  void ExpectLit(int lit) {
+    for (int n = 1; n <= 3; ++n) EXPECT_TRUE(ShowsFace(Buffer(), n, n == lit)) << n;
+  }
+};
+
+TEST_F(Buttons, LabelsAreWhiteAndCentredInTheHitRectangle) {
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    const Rect hit = ButtonHitRect(n);
+    ui.DrawButton(n, "", false);
+    const QImage bare = Buffer().copy();
+    ui.DrawButton(n, session.buttonLabel[n - 1], false);
+    QRect ink;
+    int white = 0;
+    for (int y = 240; y < 269; ++y)
+      for (int x = hit.left - 5; x < hit.right + 5; ++x) {
+        if (bare.pixel(x, y) != Buffer().pixel(x, y)) ink |= QRect(x, y, 1, 1);
+        white += hit.Contains(x, y) && (Buffer().pixel(x, y) & 0xFFFFFFu) == 0xFFFFFFu;
+      }
+    EXPECT_GT(white, 0);
+    EXPECT_GE(ink.left(), hit.left);
+    EXPECT_GE(ink.top(), hit.top);
+    EXPECT_LE(std::abs((ink.left() - hit.left) - (hit.right - 1 - ink.right())), 2);
+  }
+}
+
+TEST_F(Buttons, FocusPressAndTrack) {
+  session.focusedButton = 3;
+  ShowButtonFocus(session, ui);
+  ExpectLit(3);
+  // The focused middle button vanishes: the left one is lit.
+  session.focusedButton = 2;
+  session.buttonLabel[1].clear();
+  session.buttonShown[1] = false;
+  ui.EraseButton(2);
+  ShowButtonFocus(session, ui);
+  EXPECT_EQ(session.focusedButton, 1);
+  EXPECT_TRUE(ShowsFace(Buffer(), 1, true));
+  session.buttonLabel[1] = "Raise";
+  session.buttonShown[1] = true;
+
+  // Button 1 is lit while pressed: by the stylus, or by Enter while it has the focus.
+  for (const int key : {0, 13}) {
+    ui.DrawButton(1, "Call 4", false);
+    PressButtons(session, ui, key, key == 0 ? 20 : 0, 250);
+    EXPECT_TRUE(ShowsFace(Buffer(), 1, true)) << key;
+  }
+  const Rect hit = ButtonHitRect(2);
+  PressButtons(session, ui, 0, hit.left + 10, hit.top + 5);  // stylus down on button 2
+  EXPECT_TRUE(ShowsFace(Buffer(), 2, true));
+  TrackButtons(session, ui, hit.left + 10, 200);  // moved off it
+  EXPECT_TRUE(ShowsFace(Buffer(), 2, false));
+  TrackButtons(session, ui, hit.left + 12, hit.top + 8);  // and back
+  EXPECT_TRUE(ShowsFace(Buffer(), 2, true));
+  session.buttonPressed = false;  // a move with nothing pressed: all plain
+  TrackButtons(session, ui, hit.left + 12, hit.top + 8);
+  ExpectLit(0);
+  PressButtons(session, ui, '3', 0, 0);  // the digit 3 lights button 3 only
+  ExpectLit(3);
 }
 
 }  // namespace

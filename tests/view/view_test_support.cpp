@@ -1,5 +1,8 @@
 #include "view_test_support.h"
 
+#include <QDir>
+#include <filesystem>
+
 #include "engine/table_defaults.h"
 #include "flow/driver.h"
 #include "flow/table_input.h"
@@ -68,9 +71,13 @@ Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
   return NextTurn(table);
 }
 
+namespace {
+
 QImage StoredPicture(int id) {
   return QImage(PicturePath(id)).convertToFormat(QImage::Format_RGB32);
 }
+
+}  // namespace
 
 bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx, int sy, int w, int h) {
   const QImage picture = StoredPicture(id);
@@ -91,38 +98,22 @@ bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx, int sy, in
   return compared > 0;
 }
 
-bool IsFelt(const QImage& buffer, const Rect& area) {
-  const QImage felt = StoredPicture(picture::kFelt);
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      if (buffer.pixel(x, y) != felt.pixel(x % felt.width(), y % felt.height())) return false;
-    }
+void ExpectGolden(const std::string& name, const QImage& image) {
+  const QImage actual = image.convertToFormat(QImage::Format_RGB32);
+  const std::filesystem::path dir = std::filesystem::path(__FILE__).parent_path() / "golden";
+  const QString path = QString::fromStdString((dir / (name + ".png")).string());
+  if (!qEnvironmentVariableIsEmpty("QF_REGENERATE_GOLDEN")) {
+    EXPECT_TRUE(actual.save(path)) << path.toStdString();
+    return;
   }
-  return true;
-}
-
-bool IsColour(const QImage& buffer, const Rect& area, QRgb colour) {
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      if ((buffer.pixel(x, y) & 0xFFFFFFu) != (colour & 0xFFFFFFu)) return false;
-    }
-  }
-  return true;
-}
-
-bool ShowsGlyph(const QImage& buffer, int x, int y, int cellX, int cellY, bool red) {
-  return ShowsPicture(buffer, red ? picture::kGlyphsRed : picture::kGlyphsGreen, x, y, cellX, cellY,
-                      7, 11);
-}
-
-int DifferingPixels(const QImage& a, const QImage& b, const Rect& area) {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      if ((a.pixel(x, y) & 0xFFFFFFu) != (b.pixel(x, y) & 0xFFFFFFu)) ++count;
-    }
-  }
-  return count;
+  const QImage golden = QImage(path).convertToFormat(QImage::Format_RGB32);
+  ASSERT_FALSE(golden.isNull()) << "missing " << path.toStdString();
+  if (golden == actual) return;
+  const QString saved = QDir::temp().filePath(QString::fromStdString(name + "-actual.png"));
+  actual.save(saved);
+  ADD_FAILURE() << name << " differs from " << path.toStdString() << "; this drawing is in "
+                << saved.toStdString()
+                << " (if the pictures changed on purpose, regenerate with QF_REGENERATE_GOLDEN=1)";
 }
 
 ViewTest::ViewTest() {

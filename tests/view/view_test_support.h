@@ -1,6 +1,6 @@
 // Shared set-up of the view tests: a view with a test TableUi around it,
-// tables built in code or played with the engine, and pixel checks against
-// the pictures as stored in the resources.
+// tables built in code or played with the engine, pixel checks against the
+// stored pictures, and golden images of what is drawn.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -52,34 +52,22 @@ Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
                const std::function<bool(const Turn&, const TableRecord&)>& stop,
                int maxSteps = 5000);
 
-// The picture as stored (key colour still in it), as RGB32.
-QImage StoredPicture(int id);
-
 // True when the w x h block at (sx, sy) of picture id stands at (x, y) of the
 // buffer: every pixel that is not the key colour is equal. w or h -1 means
 // the whole picture.
 bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx = 0, int sy = 0, int w = -1,
                   int h = -1);
 
-// True when every pixel of area is the felt, tiled from the buffer's origin.
-bool IsFelt(const QImage& buffer, const Rect& area);
-
-// True when every pixel of area has that colour.
-bool IsColour(const QImage& buffer, const Rect& area, QRgb colour);
-
-// The glyph cell at (cellX, cellY) of the red or green glyph picture stands at (x, y).
-bool ShowsGlyph(const QImage& buffer, int x, int y, int cellX, int cellY, bool red);
-
-// Pixels of area that differ between two images of the same size.
-int DifferingPixels(const QImage& a, const QImage& b, const Rect& area);
+// Compares image with golden/<name>.png; QF_REGENERATE_GOLDEN=1 writes it anew.
+void ExpectGolden(const std::string& name, const QImage& image);
 
 // A view, its test UI, a session and a ten-seat Texas table; pauses are
 // recorded, not slept, and presentations counted.
-class ViewTest : public ::testing::Test {
- protected:
+struct ViewTest : ::testing::Test {
   ViewTest();
 
   const QImage& Buffer() const { return view.BackBuffer(); }
+  QImage TableArea() const { return Buffer().copy(0, 0, kTableWidth, kTableRect.bottom); }
   Rect SeatRectOf(int seat) const { return qf::SeatRectOf(table.smallTable, kTableRect, seat); }
 
   SessionState session;
