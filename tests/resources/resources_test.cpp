@@ -1,0 +1,237 @@
+// The compiled-in pictures, sounds, icons and help document. (How the table
+// pictures look once drawn is pinned by the view's golden images.)
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextDocument>
+#include <set>
+
+namespace qf::test {
+namespace {
+
+QImage Picture(int id) {
+  return QImage(QString(":/pictures/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb Pixel(const QImage& image, int x, int y) {
+  return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+int Count(const QImage& image, const QRect& area, QRgb colour) {
+  int n = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) n += Pixel(image, x, y) == colour;
+  return n;
+}
+
+// Every block of the list differs from every other.
+void ExpectDistinct(const QImage& image, const std::vector<QRect>& blocks, const char* what) {
+  for (size_t a = 0; a < blocks.size(); ++a)
+    for (size_t b = a + 1; b < blocks.size(); ++b)
+      EXPECT_NE(image.copy(blocks[a]), image.copy(blocks[b])) << what << " " << a << " and " << b;
+}
+
+constexpr QRgb kLime = 0x33FF00, kMagenta = 0xFF33FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF;
+
+TEST(Pictures, EveryPictureAtItsSizeWithoutAlphaAndItsKeyColourInTheCorner) {
+  const struct {
+    std::vector<int> ids;
+    QSize size;
+    QRgb corner;  // the key colour, or what the corner shows
+  } groups[] = {
+      {{106}, {64, 84}, kWhite},
+      {{107}, {240, 320}, 0},
+      {{108, 110, 111, 118, 148, 149, 150}, {36, 21}, kLime},  // bubbles
+      {{112, 113, 114, 115}, {9, 10}, kMagenta},               // chips
+      {{116, 119}, {20, 20}, kLime},                           // fold and out tiles
+      {{117}, {20, 20}, kWhite},                               // the human's silhouette
+      {{120, 121, 122, 123, 124, 125, 142, 143, 144, 145}, {140, 20}, kLime},  // portraits
+      {{126}, {62, 91}, kWhite},
+      {{127}, {27, 84}, kWhite},
+      {{128}, {190, 120}, kWhite},  // the table
+      {{147}, {7, 7}, kLime},       // dealer marker
+      {{152}, {325, 160}, kGreen},  // card sheet
+      {{156, 168}, {65, 21}, kWhite},
+      {{169}, {9, 9}, kGreen},  // turn marker
+      {{170}, {240, 298}, 0},
+      {{172}, {40, 40}, 0},  // felt, not keyed
+      {{173}, {24, 36}, kGreen},
+      {{174, 175}, {182, 33}, 0},  // glyphs on black
+  };
+  int pictures = 0;
+  for (const auto& group : groups) {
+    for (int id : group.ids) {
+      SCOPED_TRACE(id);
+      const QImage raw(QString(":/pictures/%1.png").arg(id));
+      ASSERT_FALSE(raw.isNull());
+      EXPECT_EQ(raw.size(), group.size);
+      EXPECT_FALSE(raw.hasAlphaChannel());
+      if (group.corner != 0) {
+        EXPECT_EQ(Pixel(Picture(id), 0, 0), group.corner);
+      }
+      ++pictures;
+    }
+  }
+  EXPECT_EQ(pictures, 39);
+}
+
+TEST(Pictures, FiftyTwoCardsTellApartByTheirIndexSolidInsideTheirKeyedCorners) {
+  const QImage sheet = Picture(152);
+  std::vector<QRect> faces, indexes;
+  for (int c = 0; c < 52; ++c) {
+    const QRect face(25 * (c % 13), 40 * (c / 13), 25, 40);
+    faces.push_back(face);
+    indexes.push_back(QRect(face.topLeft(), QSize(12, 18)));  // what overlapped hole cards show
+    for (QPoint corner : {face.topLeft(), face.topRight(), face.bottomLeft(), face.bottomRight()})
+      EXPECT_EQ(Pixel(sheet, corner.x(), corner.y()), kGreen) << c;
+    EXPECT_EQ(Count(sheet, face.adjusted(2, 2, -2, -2), kGreen), 0) << c;
+    EXPECT_GT(Count(sheet, face, kWhite), 25 * 40 / 3) << c;
+    // Pip cards: hearts and diamonds in red ink only, spades and clubs in black only.
+    if (c % 13 >= 10) continue;
+    int red = 0, black = 0;
+    for (int y = face.top() + 1; y < face.bottom(); ++y)
+      for (int x = face.left() + 1; x < face.right(); ++x) {
+        const QRgb p = Pixel(sheet, x, y);
+        red += qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90;
+        black += qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+      }
+    EXPECT_GT(c / 13 >= 2 ? red : black, 20) << c;
+    EXPECT_EQ(c / 13 >= 2 ? black : red, 0) << c;
+  }
+  ExpectDistinct(sheet, indexes, "card index");
+}
+
+TEST(Pictures, PortraitFramesAndGlyphCellsAreAllDistinct) {
+  const std::vector<int> strips = {120, 121, 122, 123, 124, 125, 142, 143, 144, 145};
+  for (size_t i = 0; i < strips.size(); ++i) {
+    const QImage strip = Picture(strips[i]);
+    std::vector<QRect> frames;
+    for (int k = 0; k < 7; ++k) {
+      frames.push_back({20 * k, 0, 20, 20});
+      EXPECT_NE(Pixel(strip, 20 * k + 10, 10), kLime) << strips[i] << " frame " << k;
+      EXPECT_EQ(Pixel(strip, 20 * k + 19, 0), kLime) << strips[i] << " frame " << k;
+    }
+    ExpectDistinct(strip, frames, "portrait frame");
+    // Ten characters that differ in a good share of their calm frames' pixels.
+    for (size_t j = i + 1; j < strips.size(); ++j) {
+      const QImage other = Picture(strips[j]);
+      int differing = 0;
+      for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) differing += Pixel(strip, x, y) != Pixel(other, x, y);
+      EXPECT_GT(differing, 60) << strips[i] << " and " << strips[j];
+    }
+  }
+  for (int id : {174, 175}) {
+    const QImage glyphs = Picture(id);
+    std::vector<QRect> cells;
+    for (int i = 0; i < 12; ++i) cells.push_back({7 * i, 0, 7, 11});  // $0123456789:
+    for (int i = 0; i < 26; ++i)
+      cells.push_back({7 * i, 11, 7, 11}), cells.push_back({7 * i, 22, 7, 11});
+    for (const QRect& cell : cells) {
+      EXPECT_GT(77 - Count(glyphs, cell, 0), 4) << id;                        // something drawn
+      EXPECT_EQ(Count(glyphs, {cell.topLeft(), QSize(1, 11)}, 0), 11) << id;  // a black gap
+    }
+    ExpectDistinct(glyphs, cells, "glyph");
+    EXPECT_EQ(Count(glyphs, {84, 0, 98, 11}, 0), 98 * 11) << "the space and the blank cells";
+  }
+}
+
+TEST(Pictures, TheIconIsHardEdgedPixelArtAtEverySizeOfTheIconTheme) {
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage icon(QString(":/icons/hicolor/%1x%1/apps/org.quillfern.quillfern.png").arg(size));
+    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+    std::set<QRgb> colours;
+    int soft = 0;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const QRgb pixel = icon.pixel(x, y);
+        soft += qAlpha(pixel) != 0 && qAlpha(pixel) != 255;
+        if (qAlpha(pixel) == 255) colours.insert(pixel);
+      }
+    EXPECT_EQ(soft, 0) << size;
+    EXPECT_LE(colours.size(), 40u) << size;
+  }
+}
+
+uint32_t Le(const QByteArray& b, qsizetype at, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(b[at + i]);
+  return v;
+}
+
+TEST(Sounds, EachIsA16BitPcmWavOfItsLengthAndNotSilent) {
+  const struct {
+    const char* name;
+    double shortest, longest;  // seconds
+  } sounds[] = {{"chips", 0.1, 1.0},
+                {"knock", 0.1, 1.0},
+                {"folds", 0.1, 1.0},
+                {"click", 0.02, 0.3},
+                {"splash", 1.5, 6.0}};
+  for (const auto& s : sounds) {
+    SCOPED_TRACE(s.name);
+    QFile file(QString(":/sounds/%1.wav").arg(s.name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray b = file.readAll();
+    ASSERT_GT(b.size(), 44);
+    EXPECT_LT(b.size(), 256 * 1024);
+    ASSERT_EQ(b.mid(0, 4) + b.mid(8, 4), "RIFFWAVE");
+    EXPECT_EQ(Le(b, 4, 4) + 8, static_cast<uint32_t>(b.size()));
+    uint32_t channels = 0, rate = 0, bits = 0;
+    qsizetype at = 12;
+    while (at + 8 <= b.size() && b.mid(at, 4) != "data") {
+      if (b.mid(at, 4) == "fmt ") {
+        EXPECT_EQ(Le(b, at + 8, 2), 1u) << "PCM";
+        channels = Le(b, at + 10, 2), rate = Le(b, at + 12, 4), bits = Le(b, at + 22, 2);
+        EXPECT_EQ(Le(b, at + 20, 2), channels * bits / 8) << "block size";
+        EXPECT_EQ(Le(b, at + 16, 4), channels * bits / 8 * rate) << "byte rate";
+      }
+      at += 8 + Le(b, at + 4, 4) + (Le(b, at + 4, 4) & 1);
+    }
+    ASSERT_EQ(bits, 16u);
+    ASSERT_LE(at + 8 + Le(b, at + 4, 4), static_cast<uint32_t>(b.size()))
+        << "data runs past the end";
+    EXPECT_GE(rate, 11025u);
+    EXPECT_LE(rate, 48000u);
+    const uint32_t size = Le(b, at + 4, 4);
+    const double seconds = size / (2.0 * channels) / rate;
+    EXPECT_GE(seconds, s.shortest);
+    EXPECT_LE(seconds, s.longest);
+    int peak = 0;
+    for (uint32_t i = 0; i + 1 < size; i += 2)
+      peak = std::max(peak, std::abs(static_cast<int>(static_cast<int16_t>(Le(b, at + 8 + i, 2)))));
+    EXPECT_GT(peak, 8000) << "nearly silent";
+  }
+}
+
+TEST(HelpDocument, HasEveryAnchorTheProgramOpensAndEveryLinkLeadsSomewhere) {
+  QFile file(":/help/Quillfern.htm");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(file.readAll());
+  QSet<QString> anchors;
+  static const QRegularExpression anchor(R"re((?:name|id)\s*=\s*"([^"]+)")re");
+  for (auto it = anchor.globalMatch(html); it.hasNext();) anchors.insert(it.next().captured(1));
+  for (const char* a : {"NewTable_Help", "Game_Help", "CustomBet_Help", "Preferences_Help",
+                        "contact_us", "trademarks_copyrights"})
+    EXPECT_TRUE(anchors.contains(a)) << a;
+  static const QRegularExpression link(R"re(href\s*=\s*"#([^"]+)")re");
+  int links = 0;
+  for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+    const QString target = it.next().captured(1);
+    EXPECT_TRUE(anchors.contains(target)) << target.toStdString();
+  }
+  EXPECT_GT(links, 10);
+  // The hands named as the table shows them, and the web page.
+  QTextDocument doc;
+  doc.setHtml(html);
+  for (const char* hand :
+       {"High Card", "Pair", "2 Pair", "Trips", "Straight", "Flush", "Full Hs", "4 Up", "S-Flush"})
+    EXPECT_TRUE(doc.toPlainText().contains(hand)) << hand;
+  EXPECT_TRUE(html.contains("https://quillfern.example.org/"));
+}
+
+}  // namespace
+}  // namespace qf::test
