@@ -5,11 +5,15 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 #include "engine/table_defaults.h"
 
@@ -88,6 +92,53 @@ QStringList Entries(const QComboBox* list) {
   QStringList entries;
   for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
   return entries;
+}
+
+QString Describe(const QWidget& dialog) {
+  QStringList lines;
+  const auto mark = [](bool on, const QString& text) { return (on ? "*" : "") + text; };
+  for (const QWidget* w : dialog.findChildren<QWidget*>()) {
+    QString line;
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+      line = "label " + (label->pixmap().isNull() ? label->text() : "<picture>") +
+             (label->font().bold() ? " (bold)" : "");
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+      line =
+          (button->isCheckable() ? mark(button->isChecked(), "box ") : "button ") + button->text();
+    } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+      QStringList entries;
+      for (int i = 0; i < list->count(); ++i)
+        entries << mark(i == list->currentIndex(), list->itemText(i));
+      line = "list " + entries.join(" | ");
+    } else if (const auto* rows = qobject_cast<const QListWidget*>(w)) {
+      QStringList entries;
+      for (int i = 0; i < rows->count(); ++i)
+        entries << mark(rows->item(i)->isSelected(), rows->item(i)->text());
+      line = "rows " + entries.join(" | ");
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+      line = QString("edit %1 (at most %2)").arg(edit->text()).arg(edit->maxLength());
+    } else {
+      continue;
+    }
+    if (!w->isVisibleTo(&dialog)) line += " (hidden)";
+    if (!w->isEnabled()) line += " (disabled)";
+    lines << line;
+  }
+  return dialog.windowTitle() + "\n" + lines.join('\n') + '\n';
+}
+
+void ExpectGoldenText(const std::string& name, const QString& text) {
+  const QString path = QString::fromStdString(
+      (std::filesystem::path(__FILE__).parent_path() / "golden" / (name + ".txt")).string());
+  QFile file(path);
+  if (!qEnvironmentVariableIsEmpty("QF_REGENERATE_GOLDEN")) {
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(text.toUtf8());
+    return;
+  }
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing " << path.toStdString();
+  EXPECT_EQ(text.toStdString(), QString::fromUtf8(file.readAll()).toStdString())
+      << path.toStdString();
 }
 
 namespace {

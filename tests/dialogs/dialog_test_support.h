@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "dialogs/dialog_context.h"
@@ -57,6 +58,14 @@ void ClickRow(QListWidget* list, int row);
 
 // The entries of a drop-down list, in order.
 QStringList Entries(const QComboBox* list);
+
+// Every control of the dialog in the order made, one line each: its kind,
+// text and state (a list's entries with the chosen one starred), so that a
+// dialog's texts can be compared with a stored description.
+QString Describe(const QWidget& dialog);
+
+// Compares text with golden/<name>.txt; QF_REGENERATE_GOLDEN=1 writes it anew.
+void ExpectGoldenText(const std::string& name, const QString& text);
 
 // Runs act on the next modal window of type T as soon as it is open, from
 // the event loop (so a blocking exec() can be answered). Fails the test when
