@@ -1,4 +1,5 @@
-// New Table: every control writes into the table at once; Cancel undoes it all.
+// New Table writes every control into the table at once: its Cancel, run
+// as the game runs it, undoes it all (nested dialogs too).
 #include "dialogs/new_table_dialog.h"
 
 #include <QCheckBox>
@@ -20,110 +21,6 @@ namespace qf::test {
 namespace {
 
 using NewTableDialogTest = DialogTest;
-
-TEST_F(NewTableDialogTest, PlayersAndHumansListsSeatAndUnseat) {
-  bench.SeatKinds({KindHuman, KindSmart, KindSmart, KindSmart, KindSmart, KindSmart});
-  NewTableDialog dialog(bench.ctx);
-  ChooseEntry(dialog.PlayersList(), 6);  // "8": computers of the table's level join
-  EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{0, 3, 3, 3, 3, 3, 3, 3, 2, 2}));
-  EXPECT_EQ(bench.table.smallTable, 0);
-  EXPECT_EQ(dialog.HumansList()->count(), 9);
-  ChooseEntry(dialog.PlayersList(), 2);  // "4": the last seats leave
-  EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{0, 3, 3, 3, 2, 2, 2, 2, 2, 2}));
-  EXPECT_EQ(bench.table.smallTable, 1);
-
-  ChooseEntry(dialog.HumansList(), 4);  // several humans hide their cards
-  EXPECT_EQ(bench.Kinds(), (std::vector<uint32_t>{1, 1, 1, 1, 2, 2, 2, 2, 2, 2}));
-  ChooseEntry(dialog.HumansList(), 1);  // one shows them
-  SeatCounts counts = CountSeatKinds(bench.table);
-  EXPECT_EQ(bench.table.players[0].kind, KindHuman);
-  EXPECT_EQ(counts.humanCount, 1);
-  EXPECT_EQ(counts.playerCount, 4);
-  ChooseEntry(dialog.HumansList(), 0);  // none: a computer takes the human's seat
-  EXPECT_TRUE(IsComputerKind(bench.table.players[0].kind));
-  EXPECT_EQ(CountSeatKinds(bench.table).playerCount, 4);
-  EXPECT_EQ(dialog.PlayersList()->currentText(), "4");
-  EXPECT_EQ(Entries(dialog.HumansList()), QStringList({"0", "1", "2", "3", "4"}));
-
-  DialogBench oneSeat;
-  oneSeat.SeatKinds({KindHuman});
-  NewTableDialog lonely(oneSeat.ctx);
-  EXPECT_EQ(lonely.PlayersList()->currentText(), "2");
-  EXPECT_EQ(Entries(lonely.HumansList()), QStringList({"0", "1"}));
-}
-
-TEST_F(NewTableDialogTest, GameAndLevelButtonsChangeOnlyWhatTheyOwn) {
-  bench.SeatKinds({KindHuman, KindTight, KindLoose, KindSmart, KindInactive, KindSmart});
-  NewTableDialog dialog(bench.ctx);
-  EXPECT_TRUE(dialog.LevelButton(1)->isChecked());
-  const struct {
-    int level;
-    uint32_t lowest, highest;
-  } levels[] = {
-      {-1, KindStupid, KindErratic}, {0, KindTight, KindLoose}, {1, KindSmart, KindSmart}};
-  for (const auto& level : levels) {
-    SCOPED_TRACE(level.level);
-    Click(dialog.LevelButton(level.level));
-    for (int seat : {1, 2, 3, 5}) {
-      const uint32_t kind = bench.table.players[seat].kind;
-      EXPECT_TRUE(kind >= level.lowest && kind <= level.highest) << "seat " << seat;
-    }
-    EXPECT_EQ(bench.table.players[0].kind, KindHuman);
-    EXPECT_EQ(bench.table.players[4].kind, KindInactive);
-  }
-  Click(dialog.OmahaButton());
-  EXPECT_EQ(bench.table.holeCards, kOmahaHoleCards);
-  Click(dialog.TexasButton());
-  EXPECT_EQ(bench.table.holeCards, kTexasHoleCards);
-}
-
-TEST_F(NewTableDialogTest, NestedDialogsStoreAndTheTableIsShownAgain) {
-  bench.table.baseBet = 9999;
-  bench.table.betStructure = StructureSpreadWide;
-  bench.SeatKinds({KindHuman, KindSmart, KindSmart});
-  bench.session.settingsSeat = 2;
-  NewTableDialog dialog(bench.ctx);
-  QPushButton* betting = dialog.BettingButton();
-  EXPECT_GE(betting->width(), betting->fontMetrics().horizontalAdvance(betting->text()));
-
-  WhenOpen<BettingDialog>([](BettingDialog* d) {
-    ChooseEntry(d->BaseBetList(), 3);    // "20"
-    ChooseEntry(d->StructureList(), 6);  // No Limit
-    d->close();
-  });
-  Click(betting);
-  EXPECT_EQ(bench.table.baseBet, 20u);
-  EXPECT_EQ(betting->text(), "Betting: No Limit $20");
-
-  WhenOpen<PlayerSettingsDialog>([](PlayerSettingsDialog* d) {
-    ChooseEntry(d->KindList(), KindStupid);
-    d->close();
-  });
-  Click(dialog.PlayersButton());
-  EXPECT_EQ(bench.table.players[2].kind, KindStupid);
-  EXPECT_TRUE(dialog.LevelButton(0)->isChecked());  // one Smart, one Stupid
-
-  WhenOpen<PreferencesDialog>([](PreferencesDialog* d) {
-    Click(d->SoundBox());
-    d->close();
-  });
-  Click(dialog.SettingsButton());
-  EXPECT_EQ(bench.table.soundEnabled, 0);
-}
-
-TEST_F(NewTableDialogTest, VisitorTellsTheTableWillNotBeSaved) {
-  NewTableDialog dialog(bench.ctx);
-  QString shown;
-  WhenOpen<QMessageBox>([&](QMessageBox* box) {
-    shown = box->windowTitle() + ": " + box->text();
-    box->accept();
-  });
-  Click(dialog.VisitorBox());
-  EXPECT_TRUE(bench.session.visitorMode);
-  EXPECT_EQ(shown, "Visitor: The game will not be saved when exiting the program.");
-  Click(dialog.VisitorBox());  // unchecking asks nothing
-  EXPECT_FALSE(bench.session.visitorMode);
-}
 
 // A table screen that runs the real New Table dialog and draws nothing.
 class DialogOnlyUi : public NullTableUi {
