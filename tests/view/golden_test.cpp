@@ -1,7 +1,5 @@
-// What the view draws, compared pixel for pixel with stored pictures of it:
-// one row per picture. When the pictures or the layout change on purpose,
-// write the goldens anew with QF_REGENERATE_GOLDEN=1 and look at them before
-// committing.
+// What the view draws, compared pixel for pixel with golden pictures, one
+// row per picture. Regenerate on purpose (QF_REGENERATE_GOLDEN=1) and look.
 #include <QPainter>
 
 #include "engine/table_defaults.h"
@@ -15,21 +13,14 @@ QImage FullTable(ViewTest& t) {
   return t.TableArea();
 }
 
-// The images side by side (or one under the other), on white.
-QImage Joined(const std::vector<QImage>& parts, bool across) {
-  int w = 0, h = 0;
-  for (const QImage& p : parts) {
-    w = across ? w + p.width() : std::max(w, p.width());
-    h = across ? std::max(h, p.height()) : h + p.height();
-  }
-  QImage joined(w, h, QImage::Format_RGB32);
-  joined.fill(Qt::white);
+// The images one under the other.
+QImage Stacked(const std::vector<QImage>& parts) {
+  int height = 0;
+  for (const QImage& p : parts) height += p.height();
+  QImage joined(parts.front().width(), height, QImage::Format_RGB32);
   QPainter painter(&joined);
-  int at = 0;
-  for (const QImage& p : parts) {
-    painter.drawImage(across ? at : 0, across ? 0 : at, p);
-    at += across ? p.width() : p.height();
-  }
+  for (int i = 0, y = 0; i < static_cast<int>(parts.size()); y += parts[i++].height())
+    painter.drawImage(0, y, parts[i]);
   return joined;
 }
 
@@ -45,7 +36,7 @@ void SetSeats(TableRecord& table, const std::vector<uint32_t>& inPot,
 
 // Deals the board up to boardCards for every seat and runs the deal
 // sequence, keeping each presented frame's centre.
-std::vector<QImage> DealBoard(ViewTest& t, int boardCards, bool allNew = false) {
+std::vector<QImage> DealBoard(ViewTest& t, int boardCards) {
   std::vector<QImage> frames;
   t.view.SetPresenter([&] {
     ++t.presentations;
@@ -53,7 +44,7 @@ std::vector<QImage> DealBoard(ViewTest& t, int boardCards, bool allNew = false) 
   });
   for (PlayerRecord& p : t.table.players)
     p.cardsSeen = static_cast<uint8_t>(t.table.holeCards + boardCards);
-  t.ui.AnimateBoardDeal(t.table, -1, allNew);
+  t.ui.AnimateBoardDeal(t.table, -1, false);
   t.view.SetPresenter([&t] { ++t.presentations; });
   return frames;
 }
@@ -114,16 +105,6 @@ const Scenario kScenarios[] = {
        t.table.players[5].chips = 0;
        return FullTable(t);
      }},
-    // Labels off, a blind due (marked), a Hidden Human's cards unseen.
-    {"ten_blind_due",
-     [](ViewTest& t) {
-       DealOrderedDeck(t.table, 0);
-       t.table.dealer = 8;
-       t.table.tableColor = 0x00800000;
-       t.table.players[1].kind = KindInactive;
-       t.table.players[5].kind = KindHiddenHuman;
-       return FullTable(t);
-     }},
     // Ante, bet and check bubbles; a fold shown over a seat still dealt in; a
     // folded dealer keeps the marker; exactly ten base bets is green, one
     // chip less red; "All In" red for the sole leader, whom an inactive
@@ -158,8 +139,8 @@ const Scenario kScenarios[] = {
        return FullTable(t);
      }},
     // A computer left alone after the flop: with "always show the winner"
-    // and "always deal out" its cards and the whole board (left), without
-    // them neither (right, drawn after the left, so the deal-out is undone).
+    // and "always deal out" its cards and the whole board (top), without
+    // them neither (below, drawn after the top, so the deal-out is undone).
     {"last_standing",
      [](ViewTest& t) {
        SetUpTable(t.table, false, false, KindSmart);
@@ -170,10 +151,10 @@ const Scenario kScenarios[] = {
        t.table.alwaysShowWinner = t.table.alwaysDealOut = 1;
        const QImage shown = FullTable(t);
        t.table.alwaysShowWinner = t.table.alwaysDealOut = 0;
-       return Joined({shown, FullTable(t)}, true);
+       return Stacked({shown, FullTable(t)});
      }},
-    // Six seats with kinds in the seats it has no place for: those stay
-    // felt; the blind due is marked in the six-seat pot cell.
+    // Labels off; six seats, kinds in the seats it has no place for (felt);
+    // the blind due marked in its six-seat pot cell.
     {"six_blind_due",
      [](ViewTest& t) {
        SetUpTable(t.table, true, true, KindHuman);
@@ -219,7 +200,7 @@ const Scenario kScenarios[] = {
        strips.push_back(strip());
        t.ui.EraseButton(3);
        strips.push_back(strip());
-       return Joined(strips, false);
+       return Stacked(strips);
      }},
     // The flop slides in from the right over 48 shown frames, then five
     // reveals: the first frame, the first card in place, half-way through
@@ -233,9 +214,8 @@ const Scenario kScenarios[] = {
        EXPECT_EQ(t.pauses, want);
        EXPECT_EQ(frames.size(), 48u + 1 + 5 + 1);
        EXPECT_EQ(frames.back(), t.TableArea());
-       return Joined(
-           {Centre(frames[0]), Centre(frames[23]), Centre(frames[31]), Centre(frames.back())},
-           false);
+       return Stacked(
+           {Centre(frames[0]), Centre(frames[23]), Centre(frames[31]), Centre(frames.back())});
      }},
     // Without animation the flop is drawn at once, the pot cells empty
     // (top); then the turn slides in alone (its first and last frames).
@@ -253,7 +233,7 @@ const Scenario kScenarios[] = {
        want.push_back(20);
        EXPECT_EQ(t.pauses, want);
        EXPECT_EQ(frames.size(), 24u + 1 + 1 + 1);
-       return Joined({flop, Centre(frames[0]), Centre(frames.back())}, false);
+       return Stacked({flop, Centre(frames[0]), Centre(frames.back())});
      }},
     // The six-seat flop slide leaves nothing right of the table picture.
     {"six_flop_slide",

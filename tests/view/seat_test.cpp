@@ -16,56 +16,43 @@ TEST_F(Seats, LayoutRectangles) {
   const struct {
     uint8_t small;
     int seat;
-    Rect seatRect, potStack;
+    Rect seatRect, potStack, centre, board;
   } cases[] = {
-      {0, 0, {0, 0, 60, 60}, {62, 47, 103, 80}},
-      {0, 4, {180, 180, 240, 240}, {197, 137, 238, 170}},
-      {0, 9, {0, 60, 60, 120}, {62, 77, 103, 110}},
-      {1, 0, {15, 0, 80, 60}, {42, 47, 86, 80}},
-      {1, 3, {175, 180, 240, 240}, {168, 137, 212, 170}},
-      {1, 5, {15, 180, 80, 240}, {42, 137, 86, 170}},
+      {0, 0, {0, 0, 60, 60}, {62, 47, 103, 80}, {60, 60, 240, 180}, {105, 90, 240, 150}},
+      {0, 9, {0, 60, 60, 120}, {62, 77, 103, 110}, {60, 60, 240, 180}, {105, 90, 240, 150}},
+      {1, 0, {15, 0, 80, 60}, {42, 47, 86, 80}, {25, 60, 215, 180}, {25, 60, 215, 180}},
+      {1, 3, {175, 180, 240, 240}, {168, 137, 212, 170}, {25, 60, 215, 180}, {25, 60, 215, 180}},
   };
-  const Rect kCentres[2] = {{60, 60, 240, 180}, {25, 60, 215, 180}};
-  const Rect kBoards[2] = {{105, 90, 240, 150}, {25, 60, 215, 180}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "layout " << int{c.small} << " seat " << c.seat);
     table.smallTable = c.small;
     EXPECT_EQ(SeatRectOf(c.seat), c.seatRect);
     EXPECT_EQ(TableView::PotStackRect(table, c.seat), c.potStack);
-    EXPECT_EQ(TableView::CentreRect(table), kCentres[c.small]);
-    EXPECT_EQ(TableView::BoardRect(table), kBoards[c.small]);
+    EXPECT_EQ(TableView::CentreRect(table), c.centre);
+    EXPECT_EQ(TableView::BoardRect(table), c.board);
   }
-}
-
-// Hole card i of the seat shows its face at (L + 12i, T + 15); only the last
-// one shows whole, the others their left 12 pixels.
-bool ShowsHoleCard(const QImage& buffer, const TableRecord& table, int seat, int i, const Rect& r) {
-  const int c = table.deck[4 * seat + i] - 1;
-  const bool last = i + 1 == table.holeCards;
-  return ShowsPicture(buffer, picture::kCardSheet, r.left + 12 * i, r.top + 15, 25 * (c % 13),
-                      40 * (c / 13), last ? 24 : 12, 40);
 }
 
 TEST_F(Seats, HiddenHumanSeesItsCardsOnlyOnItsOwnTurn) {
   SetUpTable(table, false, true, KindHiddenHuman);
-  const Rect r = SeatRectOf(0);
+  // Hole card i shows at (12i, 15): the last whole, the others their left 12 pixels.
   const auto shown = [&] {
     int n = 0;
-    for (int i = 0; i < 4; ++i) n += ShowsHoleCard(Buffer(), table, 0, i, r);
+    for (int i = 0, c = table.deck[0] - 1; i < 4; c = table.deck[++i] - 1)
+      n += ShowsPicture(Buffer(), picture::kCardSheet, 12 * i, 15, 25 * (c % 13), 40 * (c / 13),
+                        i == 3 ? 24 : 12, 40);
     return n;
   };
-  const Turn own = PlayUntil(table, session, rng, ui, [](const Turn& t, const TableRecord& tb) {
-    return t.code == TurnAct && t.seat == 0 && tb.players[0].cardsSeen == tb.holeCards;
-  });
-  ASSERT_EQ(own.seat, 0);
+  ASSERT_EQ(PlayUntil([](const Turn& t, const TableRecord& tb) {
+              return t.code == TurnAct && t.seat == 0 && tb.players[0].cardsSeen == tb.holeCards;
+            }).seat,
+            0);
   view.DrawFullTable(table, false);
   EXPECT_EQ(shown(), 4);
-
   // The seat that acted before it is redrawn by the game: seat 0 comes along.
-  view.FillFelt(r);
+  view.FillFelt(SeatRectOf(0));
   ui.DrawSeat(table, 9);
   EXPECT_EQ(shown(), 4);
-
   // Once it has acted and the turn has moved on, the cards are hidden again.
   TableInput call;
   call.key = KeyDigit1;

@@ -29,13 +29,10 @@ void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kin
     table.players[seat].kind = kind;
     table.players[seat].tableKind = kind;
   }
-  NullUi ui;
+  WithStubDialogs<NullTableUi> ui;  // draws nothing
   StartNewTable(table, ui, false);
   // Between hands: every seat out, so play begins with a new hand.
-  for (PlayerRecord& p : table.players) {
-    p.status = StatusOut;
-    p.cardsSeen = 0;
-  }
+  for (PlayerRecord& p : table.players) p.status = StatusOut, p.cardsSeen = 0;
 }
 
 void DealOrderedDeck(TableRecord& table, int cardsSeen) {
@@ -45,30 +42,8 @@ void DealOrderedDeck(TableRecord& table, int cardsSeen) {
     p.cardsSeen = static_cast<uint8_t>(cardsSeen);
     p.status = p.kind == KindInactive ? StatusOut : StatusToAct;
     p.lastAction = ActionNone;
-    p.inPot = 0;
-    p.winnings = 0;
-    p.isWinner = 0;
+    p.inPot = p.winnings = p.isWinner = 0;
   }
-}
-
-Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
-               const std::function<bool(const Turn&, const TableRecord&)>& stop, int maxSteps) {
-  for (int step = 0; step < maxSteps; ++step) {
-    const Turn turn = NextTurn(table);
-    if (stop(turn, table)) return turn;
-    const bool humanToAct = turn.code == TurnAct && IsHumanKind(table.players[turn.seat].kind);
-    const bool handOver = turn.code == TurnShowdown || turn.code == TurnLastStanding;
-    const bool waiting = humanToAct || (handOver && session.handSettled);
-    if (waiting && !session.buttonLabel[0].empty()) {
-      TableInput input;
-      input.key = KeyDigit1;
-      OnTableInput(table, session, rng, ui, input);
-    } else {
-      TickGame(table, session, rng, ui);
-    }
-  }
-  ADD_FAILURE() << "the hand did not reach the wanted state";
-  return NextTurn(table);
 }
 
 namespace {
@@ -120,6 +95,23 @@ ViewTest::ViewTest() {
   view.SetPauseFunction([this](int ms) { pauses.push_back(ms); });
   view.SetPresenter([this] { ++presentations; });
   SetUpTable(table, false, false, KindHuman);
+}
+
+Turn ViewTest::PlayUntil(const std::function<bool(const Turn&, const TableRecord&)>& stop) {
+  for (int step = 0; step < 5000; ++step) {
+    const Turn turn = NextTurn(table);
+    if (stop(turn, table)) return turn;
+    const bool humanToAct = turn.code == TurnAct && IsHumanKind(table.players[turn.seat].kind);
+    if (humanToAct && !session.buttonLabel[0].empty()) {
+      TableInput input;
+      input.key = KeyDigit1;
+      OnTableInput(table, session, rng, ui, input);
+    } else {
+      TickGame(table, session, rng, ui);
+    }
+  }
+  ADD_FAILURE() << "the hand did not reach the wanted state";
+  return NextTurn(table);
 }
 
 }  // namespace qf::test

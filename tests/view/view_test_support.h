@@ -33,9 +33,6 @@ class WithStubDialogs : public Base {
   void CloseBetPopup() override {}
 };
 
-using TestUi = WithStubDialogs<DrawingTableUi>;
-using NullUi = WithStubDialogs<NullTableUi>;  // draws nothing: for setting tables up
-
 // A table of the given size and variant: seat 0 of kind seat0Kind, the other
 // seats of the layout computers, chips bought in, nobody dealt in yet.
 void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kind);
@@ -45,16 +42,8 @@ void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kin
 // in the hand with cardsSeen cards, nothing bet yet.
 void DealOrderedDeck(TableRecord& table, int cardsSeen);
 
-// Plays with the engine and the game flow until stop says so (or the tick
-// budget is spent): computer seats act on ticks, human seats press the left
-// button (check, call, ante, all in, start).
-Turn PlayUntil(TableRecord& table, SessionState& session, Rng& rng, TableUi& ui,
-               const std::function<bool(const Turn&, const TableRecord&)>& stop,
-               int maxSteps = 5000);
-
 // True when the w x h block at (sx, sy) of picture id stands at (x, y) of the
-// buffer: every pixel that is not the key colour is equal. w or h -1 means
-// the whole picture.
+// buffer: every pixel that is not the key colour is equal (w, h -1: all of it).
 bool ShowsPicture(const QImage& buffer, int id, int x, int y, int sx = 0, int sy = 0, int w = -1,
                   int h = -1);
 
@@ -69,10 +58,13 @@ struct ViewTest : ::testing::Test {
   const QImage& Buffer() const { return view.BackBuffer(); }
   QImage TableArea() const { return Buffer().copy(0, 0, kTableWidth, kTableRect.bottom); }
   Rect SeatRectOf(int seat) const { return qf::SeatRectOf(table.smallTable, kTableRect, seat); }
+  // Plays with the engine and the game flow until stop says so: computer
+  // seats act on ticks, human seats press the left button.
+  Turn PlayUntil(const std::function<bool(const Turn&, const TableRecord&)>& stop);
 
   SessionState session;
   TableView view{session};
-  TestUi ui{view};
+  WithStubDialogs<DrawingTableUi> ui{view};
   TableRecord table{};
   Rng rng{20240611};
   std::vector<int> pauses;
