@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -29,20 +30,12 @@
 namespace qf::test {
 namespace {
 
-// A table part-way through a session: nine seats of every kind, seat 3's
-// figures, a base bet the Betting dialog does not offer, Omaha, a Visitor,
-// sums past 32 bits.
+// Game figures part-way through a session: sums past 32 bits, an old seat.
 void MidSession(DialogBench& b) {
   b.SeatKinds({KindHuman, KindParanoid, KindBluffing, KindStupid, KindErratic, KindSmart,
                KindHiddenHuman, KindTight, KindInactive, KindLoose});
-  b.table.baseBet = 9999;
-  b.table.betStructure = StructureSpreadWide;
-  b.table.holeCards = kOmahaHoleCards;
-  b.session.visitorMode = true;
   b.session.settingsSeat = 3;
   PlayerRecord* p = b.table.players;
-  p[3].chips = 164, p[3].balance = -236, p[3].raises = 7, p[3].calls = 31, p[3].folds = 44;
-  p[3].checks = 12, p[3].handsPlayed = 86, p[3].handsWon = 11, p[3].rakePaid = 9;
   p[0].chips = 4'000'000'000u, p[0].inPot = 30, p[0].handsPlayed = 12, p[0].rakePaid = 3;
   p[1].inPot = 20, p[1].handsPlayed = 15, p[1].rakePaid = 4'294'967'295u;
   p[8].handsPlayed = 40, p[8].rakePaid = 2;  // an old seat, out of play now
@@ -102,47 +95,26 @@ QDialog* Open<ConfirmationDialog>(DialogBench&) {
 // The fields the dialogs edit.
 QString RecordText(const DialogBench& b) {
   const TableRecord& t = b.table;
-  QString kinds, names, custom;
-  for (const PlayerRecord& p : t.players) {
-    kinds += QString::number(p.kind);
-    names += QString::fromLatin1(p.name, static_cast<qsizetype>(strnlen(p.name, kNameSize))) + ",";
-  }
-  for (int street = 0; street < 4; ++street)
-    custom += QString(" %1-%2").arg(t.customMin[street]).arg(t.customMax[street]);
+  std::string kinds, names, custom;
+  for (const PlayerRecord& p : t.players)
+    kinds += static_cast<char>('0' + p.kind),
+        names += std::string(p.name, strnlen(p.name, kNameSize)) + ",";
+  for (int s = 0; s < 4; ++s)
+    custom += " " + std::to_string(t.customMin[s]) + "-" + std::to_string(t.customMax[s]);
   const PlayerRecord& seat = t.players[b.session.settingsSeat];
-  return QString("record: kinds %1 small %2 hole %3 visitor %4 names %5\n")
-             .arg(kinds)
-             .arg(t.smallTable)
-             .arg(t.holeCards)
-             .arg(b.session.visitorMode)
-             .arg(names) +
-         QString(
-             "  seat %1 chips %2 balance %3; base %4 structure %5 rake %6 ante %7 raises %8 "
-             "level %9 custom%10\n")
-             .arg(b.session.settingsSeat)
-             .arg(seat.chips)
-             .arg(seat.balance)
-             .arg(t.baseBet)
-             .arg(t.betStructure)
-             .arg(t.rakePercent)
-             .arg(t.anteMode)
-             .arg(t.raiseCap)
-             .arg(t.progressiveLevel)
-             .arg(custom) +
-         QString(
-             "  busted-stay %1 confirm %2 splash %3 winner %4 deal-out %5 sound %6 "
-             "animate %7%8 hard %9 colours %10 %11\n")
-             .arg(t.bustedStay)
-             .arg(t.confirmDeal)
-             .arg(t.showSplash)
-             .arg(t.alwaysShowWinner)
-             .arg(t.alwaysDealOut)
-             .arg(t.soundEnabled)
-             .arg(t.animateChips)
-             .arg(t.animateCards)
-             .arg(t.useHardButtons)
-             .arg(t.tableColor, 6, 16, QChar('0'))
-             .arg(t.backgroundColor, 6, 16, QChar('0'));
+  char text[800];
+  std::snprintf(text, sizeof text,
+                "record: kinds %s small %u hole %u dealer %u visitor %d names %s\n"
+                "  seat %d chips %u balance %d; base %u structure %u rake %u ante %u raises %u "
+                "level %u custom%s\n  busted-stay %u confirm %u splash %u winner %u deal-out %u "
+                "sound %u animate %u%u hard %u colours %06x %06x\n",
+                kinds.c_str(), t.smallTable, t.holeCards, t.dealer, b.session.visitorMode,
+                names.c_str(), b.session.settingsSeat, seat.chips, seat.balance, t.baseBet,
+                t.betStructure, t.rakePercent, t.anteMode, t.raiseCap, t.progressiveLevel,
+                custom.c_str(), t.bustedStay, t.confirmDeal, t.showSplash, t.alwaysShowWinner,
+                t.alwaysDealOut, t.soundEnabled, t.animateChips, t.animateCards, t.useHardButtons,
+                t.tableColor, t.backgroundColor);
+  return QString::fromLatin1(text);
 }
 
 // The user's steps in each dialog, written with what the dialog and the
@@ -211,7 +183,8 @@ std::vector<Script> Scripts() {
                    box->accept();
                  });
                  Click(d.VisitorBox());
-               })},
+               }),
+        On<NT>("Cancel", [](auto& d) { Click(d.CancelButton()); })},
        "NewTable_Help",
        -1,
        [](const DialogBench& b, QDialog&) { return b.table.dealer == kDealerCancelled; }},

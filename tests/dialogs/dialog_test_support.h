@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QString>
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
@@ -20,17 +19,14 @@
 class QAbstractButton;
 class QComboBox;
 class QListWidget;
-class QWidget;
 
 namespace qf::test {
 
 // A default table (every seat Inactive) whose help and sound calls are noted.
 struct DialogBench {
   DialogBench();
-
   // Gives seats 0.. the kinds listed; the other seats stay Inactive.
   void SeatKinds(std::initializer_list<SeatKind> kinds);
-  std::vector<uint32_t> Kinds() const;
 
   TableRecord table{};
   SessionState session;
@@ -40,7 +36,6 @@ struct DialogBench {
   DialogContext ctx;
 };
 
-// A test that starts from the default table.
 class DialogTest : public testing::Test {
  protected:
   DialogBench bench;
@@ -48,30 +43,23 @@ class DialogTest : public testing::Test {
 
 // A click on a button, or on the indicator of a check box or radio button.
 void Click(QAbstractButton* button);
-
-// Opens a drop-down list, moves to an entry with the arrow keys and takes it
-// with Return (the list reports a choice even of the entry already shown).
+// Opens a drop-down list, goes to an entry and takes it with Return (the
+// list reports a choice even of the entry already shown).
 void ChooseEntry(QComboBox* list, int index);
-
 // A click on a row of a list.
 void ClickRow(QListWidget* list, int row);
 
-// The entries of a drop-down list, in order.
-QStringList Entries(const QComboBox* list);
-
 // Every control of the dialog in the order made, one line each: its kind,
-// text and state (a list's entries with the chosen one starred), so that a
-// dialog's texts can be compared with a stored description.
+// text and state (a list's entries with the chosen one starred).
 QString Describe(const QWidget& dialog);
-
 // Compares text with golden/<name>.txt; QF_REGENERATE_GOLDEN=1 writes it anew.
 void ExpectGoldenText(const std::string& name, const QString& text);
 
-// Runs act on the next modal window of type T as soon as it is open, from
-// the event loop (so a blocking exec() can be answered). Fails the test when
-// none opens within a few seconds.
-void WhenModalOpens(std::function<void(QWidget*)> act, std::function<bool(QWidget*)> isIt);
-
+// Runs act on the next modal window for which isIt holds as soon as it is
+// open, from the event loop (so a blocking exec() can be answered). Fails the
+// test when none opens within a few seconds.
+void WhenModalOpens(std::function<void(QWidget*)> act, std::function<bool(QWidget*)> isIt,
+                    int polls = 0);
 template <class T>
 void WhenOpen(std::function<void(T*)> act) {
   WhenModalOpens([act](QWidget* w) { act(static_cast<T*>(w)); },
