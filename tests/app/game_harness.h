@@ -50,24 +50,17 @@ inline TableRecord MakeTable(std::initializer_list<uint32_t> kinds,
   table.baseBet = baseBet;
   table.progressiveLevel = 0;
   table.rakePercent = 0;
-  int seat = 0;
-  for (uint32_t kind : kinds) {
-    table.players[seat].kind = kind;
-    table.players[seat++].tableKind = kind;
-  }
-  for (PlayerRecord& player : table.players) {
-    player.status = StatusOut;
-    player.chips = 100 * baseBet;
-  }
+  PlayerRecord* next = table.players;
+  for (uint32_t kind : kinds) next->kind = next->tableKind = kind, ++next;
+  for (PlayerRecord& player : table.players)
+    player.status = StatusOut, player.chips = 100 * baseBet;
   return table;
 }
 
 class GameHarness {
  public:
   GameHarness() : dataFile(dir.path() + "/Quillfern.dat") {}
-  ~GameHarness() {
-    if (window) Close();
-  }
+  ~GameHarness() { window ? Close() : void(); }
 
   QTemporaryDir dir;
   QString dataFile;
@@ -114,7 +107,7 @@ class GameHarness {
   uint32_t InPot(int seat) { return Table().players[seat].inPot; }
 
   void Tick(int count = 1) {
-    for (int i = 0; i < count; ++i) window->RunTick();
+    TickUntil([] { return false; }, count);
   }
   // Ticks until done() holds; false when it did not within limit ticks.
   bool TickUntil(const std::function<bool()>& done, int limit = 400) {

@@ -59,28 +59,6 @@ struct Scenario {
 };
 
 const Scenario kScenarios[] = {
-    // Bubbles, the fold and out tiles, the human's cards, the turn marker,
-    // "All In" in green beside equal stakes, red short stacks, the flop.
-    {"ten_texas_flop",
-     [](ViewTest& t) {
-       t.session.showNames = t.session.showAmounts = true;
-       DealOrderedDeck(t.table, t.table.holeCards + 3);
-       for (int i = 0; i < kDeckSize; ++i)
-         t.table.deck[i] = static_cast<uint8_t>((i * 19) % 52 + 1);
-       t.table.dealer = 4;
-       t.table.raisesThisRound = 1;
-       SetSeats(t.table, {12, 12, 4, 12, 0, 20, 20, 2, 20, 12},
-                {ActionCall, ActionCall, ActionFold, ActionCall, ActionNone, ActionRaise,
-                 ActionCall, ActionFold, ActionCall, ActionNone},
-                {188, 250, 196, 17, 200, 0, 340, 198, 90, 188});
-       for (PlayerRecord& p : t.table.players) p.status = StatusCalled;
-       t.table.players[2].status = StatusOut;     // folded, seat kept
-       t.table.players[7].status = StatusFolded;  // folded, tile only
-       t.table.players[4].kind = KindInactive;
-       t.table.players[9].status = StatusToAct;
-       CopyName(t.table.players[6].name, "Bartholomew");
-       return FullTable(t);
-     }},
     // Six seats in a table colour: every hand shown and named, the winner's
     // name in red, "I Win" and "Collect", the pot counting the winnings.
     {"six_omaha_showdown",
@@ -96,19 +74,17 @@ const Scenario kScenarios[] = {
        const uint32_t winnings[6] = {0, 130, 0, 0, 40, 0};
        for (int seat = 0; seat < 6; ++seat) {
          PlayerRecord& p = t.table.players[seat];
-         p.inPot = 34;
-         p.winnings = winnings[seat];
-         p.isWinner = seat == 1 ? 1 : 0;
+         p.inPot = 34, p.winnings = winnings[seat], p.isWinner = seat == 1,
          p.lastAction = ActionCall;
        }
        t.table.players[3].status = StatusFolded;
        t.table.players[5].chips = 0;
        return FullTable(t);
      }},
-    // Ante, bet and check bubbles; a fold shown over a seat still dealt in; a
-    // folded dealer keeps the marker; exactly ten base bets is green, one
-    // chip less red; "All In" red for the sole leader, whom an inactive
-    // seat's stake does not outbid; a pot past 32 bits shown whole.
+    // The bubbles; a fold shown over a seat still dealt in; the human's cards
+    // alone shown; a folded dealer keeps the marker; exactly ten base bets
+    // is green, one chip less red; "All In" red for the sole leader, whom an
+    // inactive seat's stake does not outbid; a pot past 32 bits shown whole.
     {"bets_and_bubbles",
      [](ViewTest& t) {
        t.session.showNames = t.session.showAmounts = true;
@@ -116,8 +92,8 @@ const Scenario kScenarios[] = {
        t.table.baseBet = 2;
        t.table.dealer = 5;
        SetSeats(t.table, {4, 2, 4, 4, 0, 0, 0, 500, 4294967295u, 4},
-                {ActionCheck, ActionForcedBet, 3, ActionBet, ActionNone, ActionNone, ActionFold,
-                 ActionNone, ActionNone, ActionNone},
+                {ActionCheck, ActionForcedBet, 3, ActionBet, ActionRaise, ActionNone, ActionFold,
+                 ActionNone, ActionNone, ActionCall},
                 {20, 19, 200, 200, 200, 200, 200, 200, 0, 0});
        t.table.players[5].status = StatusFolded;
        t.table.players[7].kind = KindInactive;
