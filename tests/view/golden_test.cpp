@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "engine/table_defaults.h"
+#include "flow/button_bar.h"
 #include "view_test_support.h"
 
 namespace qf::test {
@@ -157,25 +158,40 @@ const Scenario kScenarios[] = {
        t.view.DrawPicture(picture::kChip25, 476, -6);
        return t.Buffer();
      }},
-    // Button faces plain, lit and bare; the push of button 2 (its shown
-    // frame, then after); button 3 erased. One strip each.
+    // The button bar, a strip per state: all plain; focus on 3; on 2, not
+    // shown: on 1; button 1 pressed by the stylus, by Enter; then 2 by the
+    // stylus, moved off, back on, moved with nothing pressed; the digit 3;
+    // the push of 2 (its shown frame, then after); 3 erased.
     {"buttons",
      [](ViewTest& t) {
+       SessionState& s = t.session;
+       TestUi& ui = t.ui;
+       const Rect hit = ButtonHitRect(2);
+       std::vector<QImage> strips;
+       const auto shot = [&] { strips.push_back(t.Buffer().copy(0, 240, kTableWidth, 29)); };
+       const auto plain = [&] { s.buttonPressed = false, TrackButtons(s, ui, 0, 0); };
        t.view.FillFelt(kWholeArea);
-       t.ui.DrawButton(1, "", false);
-       t.ui.DrawButton(2, "", true);
-       t.ui.DrawButton(3, "", false);
-       const auto strip = [&t] { return t.Buffer().copy(0, 240, kTableWidth, 29); };
-       std::vector<QImage> strips{strip()};
+       s.buttonShown = {true, true, true};  // labels empty: bare faces
+       plain(), shot();
+       s.focusedButton = 3, ShowButtonFocus(s, ui), shot();
+       s.focusedButton = 2, s.buttonShown[1] = false, ui.EraseButton(2);
+       ShowButtonFocus(s, ui), shot();
+       EXPECT_EQ(s.focusedButton, 1);
+       s.buttonShown[1] = true;
+       plain(), PressButtons(s, ui, 0, 20, 250), shot();
+       plain(), PressButtons(s, ui, 13, 0, 0), shot();
+       plain(), PressButtons(s, ui, 0, hit.left + 10, hit.top + 5), shot();
+       TrackButtons(s, ui, hit.left + 10, 200), shot();
+       TrackButtons(s, ui, hit.left + 12, hit.top + 8), shot();
+       plain(), PressButtons(s, ui, '3', 0, 0), shot();
        t.view.SetPresenter([&] {
-         if (++t.presentations == 1) strips.push_back(strip());
+         if (++t.presentations == 1) shot();
        });
-       t.ui.AnimateButtonPush(2);
+       ui.AnimateButtonPush(2);
        EXPECT_EQ(t.pauses, std::vector<int>{60});
        EXPECT_EQ(t.presentations, 2);
-       strips.push_back(strip());
-       t.ui.EraseButton(3);
-       strips.push_back(strip());
+       shot();
+       ui.EraseButton(3), shot();
        return Stacked(strips);
      }},
     // The flop slides in from the right over 48 shown frames, then five

@@ -1,9 +1,7 @@
-// What the view does over time or as the game asks: where the layouts put
-// things, whose hole cards show when, single-seat redraws, and the buttons'
-// labels, focus and pressed look. (The goldens show the drawings themselves.)
+// What the goldens cannot show: where the layouts put things, whose hole
+// cards show when, single-seat redraws, and where button labels are written.
 #include <gtest/gtest.h>
 
-#include "flow/button_bar.h"
 #include "flow/table_input.h"
 #include "view_test_support.h"
 
@@ -78,36 +76,15 @@ TEST_F(Seats, RedrawingOneSeatLeavesNothingOfItsOldPicture) {
   EXPECT_EQ(Buffer().copy(0, 0, 60, 60), once);
 }
 
-constexpr int kFaceX[4] = {0, 5, 80, 155};
-
-// The lower rows of the face, below where a one-line label is written.
-bool ShowsFace(const QImage& buffer, int button, bool lit) {
-  return ShowsPicture(buffer, lit ? picture::kButtonLit : picture::kButtonPlain, kFaceX[button],
-                      244 + 17, 0, 17, 65, 4);
-}
-
-class Buttons : public ViewTest {
- protected:
-  Buttons() {
-    view.FillFelt(kWholeArea);
-    session.buttonLabel = {"Call 4", "Raise", "Fold"};
-    for (int n = 1; n <= 3; ++n) {
-      ui.DrawButton(n, session.buttonLabel[n - 1], false);
-      session.buttonShown[n - 1] = true;
-    }
-  }
-  void ExpectLit(int lit) {
-    for (int n = 1; n <= 3; ++n) EXPECT_TRUE(ShowsFace(Buffer(), n, n == lit)) << n;
-  }
-};
-
-TEST_F(Buttons, LabelsAreWhiteAndCentredInTheHitRectangle) {
+TEST_F(ViewTest, ButtonLabelsAreWhiteAndCentredInTheHitRectangle) {
+  view.FillFelt(kWholeArea);
+  const char* labels[3] = {"Call 4", "Raise", "Fold"};
   for (int n = 1; n <= 3; ++n) {
     SCOPED_TRACE(n);
     const Rect hit = ButtonHitRect(n);
     ui.DrawButton(n, "", false);
     const QImage bare = Buffer().copy();
-    ui.DrawButton(n, session.buttonLabel[n - 1], false);
+    ui.DrawButton(n, labels[n - 1], false);
     QRect ink;
     int white = 0;
     for (int y = 240; y < 269; ++y)
@@ -120,41 +97,6 @@ TEST_F(Buttons, LabelsAreWhiteAndCentredInTheHitRectangle) {
     EXPECT_GE(ink.top(), hit.top);
     EXPECT_LE(std::abs((ink.left() - hit.left) - (hit.right - 1 - ink.right())), 2);
   }
-}
-
-TEST_F(Buttons, FocusPressAndTrack) {
-  session.focusedButton = 3;
-  ShowButtonFocus(session, ui);
-  ExpectLit(3);
-  // The focused middle button vanishes: the left one is lit.
-  session.focusedButton = 2;
-  session.buttonLabel[1].clear();
-  session.buttonShown[1] = false;
-  ui.EraseButton(2);
-  ShowButtonFocus(session, ui);
-  EXPECT_EQ(session.focusedButton, 1);
-  EXPECT_TRUE(ShowsFace(Buffer(), 1, true));
-  session.buttonLabel[1] = "Raise";
-  session.buttonShown[1] = true;
-
-  // Button 1 is lit while pressed: by the stylus, or by Enter while it has the focus.
-  for (const int key : {0, 13}) {
-    ui.DrawButton(1, "Call 4", false);
-    PressButtons(session, ui, key, key == 0 ? 20 : 0, 250);
-    EXPECT_TRUE(ShowsFace(Buffer(), 1, true)) << key;
-  }
-  const Rect hit = ButtonHitRect(2);
-  PressButtons(session, ui, 0, hit.left + 10, hit.top + 5);  // stylus down on button 2
-  EXPECT_TRUE(ShowsFace(Buffer(), 2, true));
-  TrackButtons(session, ui, hit.left + 10, 200);  // moved off it
-  EXPECT_TRUE(ShowsFace(Buffer(), 2, false));
-  TrackButtons(session, ui, hit.left + 12, hit.top + 8);  // and back
-  EXPECT_TRUE(ShowsFace(Buffer(), 2, true));
-  session.buttonPressed = false;  // a move with nothing pressed: all plain
-  TrackButtons(session, ui, hit.left + 12, hit.top + 8);
-  ExpectLit(0);
-  PressButtons(session, ui, '3', 0, 0);  // the digit 3 lights button 3 only
-  ExpectLit(3);
 }
 
 }  // namespace

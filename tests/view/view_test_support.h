@@ -33,6 +33,8 @@ class WithStubDialogs : public Base {
   void CloseBetPopup() override {}
 };
 
+using TestUi = WithStubDialogs<DrawingTableUi>;
+
 // A table of the given size and variant: seat 0 of kind seat0Kind, the other
 // seats of the layout computers, chips bought in, nobody dealt in yet.
 void SetUpTable(TableRecord& table, bool sixSeats, bool omaha, uint32_t seat0Kind);
@@ -64,7 +66,7 @@ struct ViewTest : ::testing::Test {
 
   SessionState session;
   TableView view{session};
-  WithStubDialogs<DrawingTableUi> ui{view};
+  TestUi ui{view};
   TableRecord table{};
   Rng rng{20240611};
   std::vector<int> pauses;
