@@ -2,49 +2,42 @@
 // and ticks held while a dialog is open.
 #include <QLabel>
 #include <QScrollBar>
+#include <utility>
 
 #include "game_harness.h"
 
 namespace qf::apptest {
 namespace {
 
-TEST(Commands, NameAndAmountTogglesAreIndependentAndRedrawTheTable) {
-  GameHarness game;
-  game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
-  game.Start();
-  ASSERT_TRUE(game.TickToPlayer());
-  auto* names = game.window->findChild<QAction*>("actionNames");
-  auto* amounts = game.window->findChild<QAction*>("actionAmounts");
-  ASSERT_TRUE(names && amounts);
-  QImage before = game.window->TableArea()->grab().toImage();
-  const struct {
-    const char* action;
-    bool names, amounts;
-  } steps[] = {
-      {"actionNames", true, false}, {"actionAmounts", true, true}, {"actionNames", false, true}};
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.action);
-    game.Trigger(step.action);
-    EXPECT_EQ(game.Session().showNames, step.names);
-    EXPECT_EQ(names->isChecked(), step.names);
-    EXPECT_EQ(game.Session().showAmounts, step.amounts);
-    EXPECT_EQ(amounts->isChecked(), step.amounts);
-    const QImage after = game.window->TableArea()->grab().toImage();
-    EXPECT_NE(after, before);
-    before = after;
-  }
-}
-
-TEST(Commands, MenuDialogsAndACancelledNewTableLeaveTheHandAndGoStartsANewOne) {
+TEST(Commands, MenusTogglesQuestionsAndNewTable) {
   GameHarness game;
   game.WriteTable(MakeTable({KindHuman, KindSmart, KindTight}));
   game.Start();
   ASSERT_TRUE(game.TickToPlayer());
   const QByteArray before = RecordBytes(game.Table());
+  // The label toggles: independent of each other, checked, and drawn at once.
+  auto* names = game.window->findChild<QAction*>("actionNames");
+  auto* amounts = game.window->findChild<QAction*>("actionAmounts");
+  QImage shown = game.window->TableArea()->grab().toImage();
+  const struct {
+    const char* action;
+    bool names, amounts;
+  } toggles[] = {
+      {"actionNames", true, false}, {"actionAmounts", true, true}, {"actionNames", false, true}};
+  for (const auto& toggle : toggles) {
+    SCOPED_TRACE(toggle.action);
+    game.Trigger(toggle.action);
+    EXPECT_EQ(game.Session().showNames, toggle.names);
+    EXPECT_EQ(names->isChecked(), toggle.names);
+    EXPECT_EQ(game.Session().showAmounts, toggle.amounts);
+    EXPECT_EQ(amounts->isChecked(), toggle.amounts);
+    EXPECT_NE(std::exchange(shown, game.window->TableArea()->grab().toImage()), shown);
+  }
+
+  // The menu's dialogs, and a tap on a seat on the player's turn, leave the hand.
   for (const char* action :
        {"actionEditPlayers", "actionEditGame", "actionPreferences", "actionStats", "actionAbout"})
     game.Trigger(action);
-  // A tap on a seat on the player's turn opens that seat's settings.
   const Rect seat2 = SeatRectOf(game.Table().smallTable, kTableRect, 2);
   game.Tap(seat2.left + 10, seat2.top + 10);
   EXPECT_EQ(game.Session().settingsSeat, 2);
@@ -55,6 +48,23 @@ TEST(Commands, MenuDialogsAndACancelledNewTableLeaveTheHandAndGoStartsANewOne) {
   EXPECT_EQ(RecordBytes(game.Table()), before);
   EXPECT_EQ(game.Label(3), "Fold");  // the player's buttons are drawn again
 
+  // A question shows its Latin-1 texts and returns the button chosen.
+  QStringList asked;
+  game.answer = [&](QDialog& dialog) {
+    auto* question = qobject_cast<ConfirmationDialog*>(&dialog);
+    asked << question->MessageLabel()->text() << question->Button(1)->text()
+          << question->Button(2)->text();
+    EXPECT_EQ(question->Button(3), nullptr);
+    question->Button(2)->click();
+    return dialog.result();
+  };
+  EXPECT_EQ(game.window->Ui().AskConfirmation("Zo\xEB is out of cash.",
+                                              {"Get Cash", "Dismiss from Table"}),
+            2);
+  EXPECT_EQ(asked, (QStringList{QString::fromUtf8("Zo\u00EB is out of cash."), "Get Cash",
+                                "Dismiss from Table"}));
+
+  // New Table cancelled leaves the hand; Go starts a new one.
   game.answer = [](QDialog& dialog) {
     if (auto* newTable = qobject_cast<NewTableDialog*>(&dialog)) newTable->CancelButton()->click();
     return dialog.result();
@@ -81,26 +91,6 @@ TEST(Commands, TheViewMenuChangesTheZoomAndTapsFollowIt) {
   const int seat = game.Next().seat;
   game.TapButton(3);
   EXPECT_TRUE(IsOut(game.Table(), seat));
-}
-
-TEST(Commands, AskConfirmationShowsLatin1TextsAndReturnsTheButtonChosen) {
-  GameHarness game;
-  game.WriteTable(MakeTable({KindHuman, KindSmart}));
-  game.Start();
-  QStringList shown;
-  game.answer = [&](QDialog& dialog) {
-    auto* question = qobject_cast<ConfirmationDialog*>(&dialog);
-    shown << question->MessageLabel()->text() << question->Button(1)->text()
-          << question->Button(2)->text();
-    EXPECT_EQ(question->Button(3), nullptr);
-    question->Button(2)->click();
-    return dialog.result();
-  };
-  EXPECT_EQ(game.window->Ui().AskConfirmation("Zo\xEB is out of cash.",
-                                              {"Get Cash", "Dismiss from Table"}),
-            2);
-  EXPECT_EQ(shown, (QStringList{QString::fromUtf8("Zo\u00EB is out of cash."), "Get Cash",
-                                "Dismiss from Table"}));
 }
 
 TEST(Commands, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {

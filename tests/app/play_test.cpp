@@ -63,25 +63,18 @@ TEST(Play, AWholeHandWithTheKeysAndTheMouse) {
   EXPECT_EQ(game.Table().players[0].chips + game.Table().players[1].chips, 400u);
 }
 
-// A no-limit table where the first player to act faces the big blind.
-struct PopupGame : GameHarness {
-  void StartAtPlayersTurn(int zoom = 1) {
-    WriteTable(MakeTable({KindHuman, KindHuman}, StructureNoLimit, 2));
-    Start(zoom);
-    ASSERT_TRUE(TickToPlayer());
-    ASSERT_EQ(Label(2), "Raise");
-  }
-  BetPopupList* OpenPopup() {
-    TapButton(2);
-    return window->BetPopup();
-  }
-};
-
-TEST(BetPopup, ShowsTheRowsAboveTheButtonsAndCommitsTheChosenRow) {
-  PopupGame game;
-  game.StartAtPlayersTurn(2);
-  const Turn turn = game.Next();
-  BetPopupList* popup = game.OpenPopup();
+TEST(BetPopup, RowsAboveTheButtonsChosenByKeysOrMouseOrClosedWithoutActing) {
+  GameHarness game;  // no limit: the first player to act faces the big blind
+  game.WriteTable(MakeTable({KindHuman, KindHuman}, StructureNoLimit, 2));
+  game.Start(2);
+  ASSERT_TRUE(game.TickToPlayer());
+  ASSERT_EQ(game.Label(2), "Raise");
+  const auto open = [&game] {
+    game.TapButton(2);
+    return game.window->BetPopup();
+  };
+  Turn turn = game.Next();
+  BetPopupList* popup = open();
   ASSERT_NE(popup, nullptr);
   const BetPopupState& rows = game.Session().betPopup;
   ASSERT_EQ(popup->count(), rows.rowCount);
@@ -92,65 +85,57 @@ TEST(BetPopup, ShowsTheRowsAboveTheButtonsAndCommitsTheChosenRow) {
   EXPECT_EQ(popup->geometry(), QRect(220, 2 * (269 - 15 * rows.rowCount), 160, 30 * rows.rowCount));
   EXPECT_TRUE(popup->hasFocus());
 
-  // Ticks wait while the list is open; Return with nothing selected too.
+  // Ticks wait while it is open, and so does Return with nothing selected;
+  // Left, Right and a tap on the felt close it without acting.
   const QByteArray waiting = RecordBytes(game.Table());
   game.Tick(3);
   QTest::keyClick(popup, Qt::Key_Return);
-  EXPECT_EQ(RecordBytes(game.Table()), waiting);
   EXPECT_TRUE(game.Session().betPopup.open);
-  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
-    QTest::keyClick(popup, key);
-  EXPECT_EQ(popup->SelectedRow(), 1);
-  const uint32_t before = game.InPot(turn.seat);
-  QTest::keyPress(popup, Qt::Key_Return);
-  EXPECT_FALSE(game.Session().betPopup.open);
-  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + rows.amounts[1]);
-  game.FlushDeletes();
-  EXPECT_EQ(game.window->BetPopup(), nullptr);
-
-  // The release of that Return reaches the table, where the other player is
-  // now to act: it must not press a button for them.
-  ASSERT_TRUE(game.TickToPlayer());
-  const QByteArray next = RecordBytes(game.Table());
-  QTest::keyRelease(game.window->TableArea(), Qt::Key_Return);
-  EXPECT_EQ(RecordBytes(game.Table()), next);
-
-  // A click only selects; a double click commits the row clicked.
-  const Turn second = game.Next();
-  popup = game.OpenPopup();
-  ASSERT_NE(popup, nullptr);
-  const uint32_t amount = game.Session().betPopup.amounts[0];
-  const uint32_t inPot = game.InPot(second.seat);
-  const QPoint row = popup->visualItemRect(popup->item(0)).center();
-  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, row);
-  EXPECT_TRUE(game.Session().betPopup.open);
-  EXPECT_EQ(popup->SelectedRow(), 0);
-  QTest::mouseDClick(popup->viewport(), Qt::LeftButton, {}, row);
-  EXPECT_FALSE(game.Session().betPopup.open);
-  EXPECT_EQ(game.InPot(second.seat), inPot + second.amount + amount);
-}
-
-TEST(BetPopup, LeftRightAndATapCloseItWithoutActing) {
-  PopupGame game;
-  game.StartAtPlayersTurn();
-  const int seat = game.Next().seat;
-  const QByteArray untouched = RecordBytes(game.Table());
   for (const auto& [key, focus] : {std::pair{Qt::Key_Left, 1}, {Qt::Key_Right, 3}}) {
-    BetPopupList* popup = game.OpenPopup();
-    ASSERT_NE(popup, nullptr);
+    if (!game.Session().betPopup.open) popup = open();
     QTest::keyClick(popup, key);
     EXPECT_FALSE(game.Session().betPopup.open);
     EXPECT_EQ(game.Session().focusedButton, focus);
     game.FlushDeletes();
     EXPECT_EQ(game.window->BetPopup(), nullptr);
   }
-  ASSERT_NE(game.OpenPopup(), nullptr);
-  game.Tap(150, 200);  // on the felt
+  ASSERT_NE(open(), nullptr);
+  game.Tap(150, 200);
   EXPECT_FALSE(game.Session().betPopup.open);
-  EXPECT_EQ(RecordBytes(game.Table()), untouched);
+  EXPECT_EQ(RecordBytes(game.Table()), waiting);
+
+  // Arrows select, Return commits; its release on the table, where the other
+  // player is now to act, presses nothing for them.
+  popup = open();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+    QTest::keyClick(popup, key);
+  EXPECT_EQ(popup->SelectedRow(), 1);
+  uint32_t before = game.InPot(turn.seat);
+  QTest::keyPress(popup, Qt::Key_Return);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + rows.amounts[1]);
+  ASSERT_TRUE(game.TickToPlayer());
+  const QByteArray next = RecordBytes(game.Table());
+  QTest::keyRelease(game.window->TableArea(), Qt::Key_Return);
+  EXPECT_EQ(RecordBytes(game.Table()), next);
+
+  // A click only selects; a double click commits the row clicked.
+  turn = game.Next();
+  popup = open();
+  const uint32_t amount = game.Session().betPopup.amounts[0];
+  before = game.InPot(turn.seat);
+  const QPoint row = popup->visualItemRect(popup->item(0)).center();
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_TRUE(game.Session().betPopup.open);
+  EXPECT_EQ(popup->SelectedRow(), 0);
+  QTest::mouseDClick(popup->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + amount);
 
   // A tap on "Fold": the press closes the list, the release folds.
-  ASSERT_NE(game.OpenPopup(), nullptr);
+  ASSERT_TRUE(game.TickToPlayer());
+  const int seat = game.Next().seat;
+  ASSERT_NE(open(), nullptr);
   const Rect fold = ButtonHitRect(3);
   game.Press(fold.left + 5, fold.top + 5);
   EXPECT_FALSE(game.Session().betPopup.open);
