@@ -63,6 +63,12 @@ template <class D, class F>
 Step On(const char* what, F act) {
   return {what, [act](QDialog& d) { act(static_cast<D&>(d)); }};
 }
+// A button that opens a dialog of type D, which edit changes before it is closed.
+template <class D>
+void Nested(QAbstractButton* button, void (*edit)(D*)) {
+  WhenOpen<D>([edit](D* d) { edit(d), d->close(); });
+  Click(button);
+}
 using NT = NewTableDialog;
 using BD = BettingDialog;
 using CB = CustomBettingDialog;
@@ -90,6 +96,10 @@ QDialog* Open<AboutDialog>(DialogBench& b) {
 template <>
 QDialog* Open<ConfirmationDialog>(DialogBench&) {
   return new ConfirmationDialog("Ivy is out of chips.", {"Buy In", "Sit Out", "Leave"});
+}
+
+bool NoAnswer(const DialogBench&, QDialog& d) {
+  return static_cast<ConfirmationDialog&>(d).Answer() == 0;
 }
 
 // The fields the dialogs edit.
@@ -149,32 +159,20 @@ std::vector<Script> Scripts() {
         On<NT>("Omaha", [](auto& d) { Click(d.OmahaButton()); }),
         On<NT>("Betting: $20 No Limit",
                [](auto& d) {
-                 QPushButton* button = d.BettingButton();
-                 if (button->width() < button->fontMetrics().horizontalAdvance(button->text()))
-                   note += " (the label was cut)";
-                 WhenOpen<BettingDialog>([](BettingDialog* betting) {
-                   ChooseEntry(betting->BaseBetList(), 3);
-                   ChooseEntry(betting->StructureList(), 6);
-                   betting->close();
+                 const QPushButton* b = d.BettingButton();
+                 if (b->width() < b->fontMetrics().horizontalAdvance(b->text())) note += " (cut)";
+                 Nested<BD>(d.BettingButton(), [](BD* betting) {
+                   ChooseEntry(betting->BaseBetList(), 3), ChooseEntry(betting->StructureList(), 6);
                  });
-                 Click(button);
                }),
         On<NT>("Players: seat 3 Stupid",
                [](auto& d) {
-                 WhenOpen<PlayerSettingsDialog>([](PlayerSettingsDialog* players) {
-                   ChooseEntry(players->KindList(), KindStupid);
-                   players->close();
-                 });
-                 Click(d.PlayersButton());
+                 Nested<PS>(d.PlayersButton(),
+                            [](PS* p) { ChooseEntry(p->KindList(), KindStupid); });
                }),
-        On<NT>("Settings: no sound",
-               [](auto& d) {
-                 WhenOpen<PreferencesDialog>([](PreferencesDialog* preferences) {
-                   Click(preferences->SoundBox());
-                   preferences->close();
-                 });
-                 Click(d.SettingsButton());
-               }),
+        On<NT>(
+            "Settings: no sound",
+            [](auto& d) { Nested<PD>(d.SettingsButton(), [](PD* p) { Click(p->SoundBox()); }); }),
         On<NT>("Visitor off (nothing asked)", [](auto& d) { Click(d.VisitorBox()); }),
         On<NT>("Visitor on",
                [](auto& d) {
@@ -340,15 +338,7 @@ std::vector<Script> Scripts() {
                               });
                               Click(d.IndividualStatsButton());
                             })}},
-      {"confirmation",
-       Fresh,
-       Open<ConfirmationDialog>,
-       {},
-       nullptr,
-       -1,
-       [](const DialogBench&, QDialog& d) {
-         return static_cast<ConfirmationDialog&>(d).Answer() == 0;
-       }},
+      {"confirmation", Fresh, Open<ConfirmationDialog>, {}, nullptr, -1, NoAnswer},
       {"about", Fresh, Open<AboutDialog>, {}},
   };
 }
@@ -368,13 +358,9 @@ TEST(AllDialogs, TranscriptsHelpPagesAndClosing) {
       dialog->show();  // again, after OK
     }
     ExpectGoldenText(script.name, log);
-
-    DialogBench shown;
-    script.setUp(shown);
-    dialog.reset(script.open(shown));
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
       if (button->text() == "Help") Click(button);
-    EXPECT_EQ(shown.helpAnchors, script.help ? QStringList{script.help} : QStringList{});
+    EXPECT_EQ(bench.helpAnchors, script.help ? QStringList{script.help} : QStringList{});
 
     // Escape and the window's close button are Cancel in a dialog that has a
     // Cancel button and OK in the others: what OK stores is stored, and a

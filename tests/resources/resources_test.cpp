@@ -1,5 +1,5 @@
-// The compiled-in pictures, sounds, icons and help document. (How the table
-// pictures look once drawn is pinned by the view's golden images.)
+// The compiled-in pictures, sounds and help document. (How the pictures look
+// once drawn is pinned by the view's golden images.)
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextDocument>
-#include <set>
 
 namespace qf::test {
 namespace {
@@ -90,58 +89,6 @@ TEST(Pictures, FiftyTwoCardsTellApartByTheirIndexSolidInsideTheirKeyedCorners) {
     EXPECT_GT(Count(sheet, face, kWhite), 25 * 40 / 3) << c;
   }
   ExpectDistinct(sheet, indexes, "card index");
-}
-
-TEST(Pictures, PortraitFramesAndGlyphCellsAreAllDistinct) {
-  const std::vector<int> strips = {120, 121, 122, 123, 124, 125, 142, 143, 144, 145};
-  for (size_t i = 0; i < strips.size(); ++i) {
-    const QImage strip = Picture(strips[i]);
-    std::vector<QRect> frames;
-    for (int k = 0; k < 7; ++k) {
-      frames.push_back({20 * k, 0, 20, 20});
-      EXPECT_NE(Pixel(strip, 20 * k + 10, 10), kLime) << strips[i] << " frame " << k;
-      EXPECT_EQ(Pixel(strip, 20 * k + 19, 0), kLime) << strips[i] << " frame " << k;
-    }
-    ExpectDistinct(strip, frames, "portrait frame");
-    // Ten characters that differ in a good share of their calm frames' pixels.
-    for (size_t j = i + 1; j < strips.size(); ++j) {
-      const QImage other = Picture(strips[j]);
-      int differing = 0;
-      for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) differing += Pixel(strip, x, y) != Pixel(other, x, y);
-      EXPECT_GT(differing, 60) << strips[i] << " and " << strips[j];
-    }
-  }
-  for (int id : {174, 175}) {
-    const QImage glyphs = Picture(id);
-    std::vector<QRect> cells;
-    for (int i = 0; i < 12; ++i) cells.push_back({7 * i, 0, 7, 11});  // $0123456789:
-    for (int i = 0; i < 26; ++i)
-      cells.push_back({7 * i, 11, 7, 11}), cells.push_back({7 * i, 22, 7, 11});
-    for (const QRect& cell : cells) {
-      EXPECT_GT(77 - Count(glyphs, cell, 0), 4) << id;                        // something drawn
-      EXPECT_EQ(Count(glyphs, {cell.topLeft(), QSize(1, 11)}, 0), 11) << id;  // a black gap
-    }
-    ExpectDistinct(glyphs, cells, "glyph");
-    EXPECT_EQ(Count(glyphs, {84, 0, 98, 11}, 0), 98 * 11) << "the space and the blank cells";
-  }
-}
-
-TEST(Pictures, TheIconIsHardEdgedPixelArtAtEverySizeOfTheIconTheme) {
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    const QImage icon(QString(":/icons/hicolor/%1x%1/apps/org.quillfern.quillfern.png").arg(size));
-    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
-    std::set<QRgb> colours;
-    int soft = 0;
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) {
-        const QRgb pixel = icon.pixel(x, y);
-        soft += qAlpha(pixel) != 0 && qAlpha(pixel) != 255;
-        if (qAlpha(pixel) == 255) colours.insert(pixel);
-      }
-    EXPECT_EQ(soft, 0) << size;
-    EXPECT_LE(colours.size(), 40u) << size;
-  }
 }
 
 uint32_t Le(const QByteArray& b, qsizetype at, int bytes) {
