@@ -315,8 +315,6 @@ std::vector<Script> Scripts() {
                    return QColor(10, 20, 30);
                  });
                  Click(d.TableColorButton());
-                 const QImage swatch = d.TableColorButton()->icon().pixmap(16).toImage();
-                 note += " (swatch " + QColor(swatch.pixel(8, 8)).name() + ")";
                }),
         On<PD>("the picker backed out of",
                [](auto& d) {

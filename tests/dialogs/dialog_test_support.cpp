@@ -75,6 +75,8 @@ QString Describe(const QWidget& dialog) {
     } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
       line =
           (button->isCheckable() ? mark(button->isChecked(), "box ") : "button ") + button->text();
+      if (!button->icon().isNull())  // a colour swatch
+        line += "swatch " + QColor(button->icon().pixmap(16).toImage().pixel(8, 8)).name();
     } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
       QStringList entries;
       for (int i = 0; i < list->count(); ++i)
