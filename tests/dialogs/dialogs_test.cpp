@@ -1,8 +1,14 @@
 // Every dialog in one table: what it shows when it opens and after each of a
 // user's steps, with the record's fields (compared with golden/<name>.txt);
 // the help page its "Help" opens, and what closing it keeps.
+// They run on the offscreen platform unless a display is chosen.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,9 +16,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -21,8 +30,8 @@
 #include "dialogs/betting_dialog.h"
 #include "dialogs/confirmation_dialog.h"
 #include "dialogs/custom_betting_dialog.h"
+#include "dialogs/dialog_context.h"
 #include "dialogs/dialog_pictures.h"
-#include "dialogs/dialog_test_support.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/game_stats_dialog.h"
 #include "dialogs/new_table_dialog.h"
@@ -30,10 +39,153 @@
 #include "dialogs/preferences_dialog.h"
 #include "dialogs/seat_money.h"
 #include "dialogs/seat_preview.h"
+#include "engine/table_defaults.h"
 #include "flow/table_ui.h"
 
 namespace qf::test {
 namespace {
+
+// A default table (every seat Inactive) whose help and sound calls are noted.
+struct DialogBench {
+  DialogBench()
+      : ctx{table,
+            session,
+            rng,
+            [this](const QString& anchor) { helpAnchors << anchor; },
+            [this](int sound) { sounds.push_back(sound); },
+            1} {
+    SetTableDefaults(table, "You");
+  }
+  // Gives seats 0.. the kinds listed; the other seats stay Inactive.
+  void SeatKinds(std::initializer_list<SeatKind> kinds) {
+    int seat = 0;
+    for (SeatKind kind : kinds) table.players[seat++].kind = kind;
+  }
+
+  TableRecord table{};
+  SessionState session;
+  Rng rng{12345};
+  QStringList helpAnchors;
+  std::vector<int> sounds;
+  DialogContext ctx;
+};
+
+class DialogTest : public testing::Test {
+ protected:
+  DialogBench bench;
+};
+
+// A click on a button, or on the indicator of a check box or radio button.
+void Click(QAbstractButton* button) {
+  ASSERT_NE(button, nullptr);
+  // A stretched box is clickable only on its indicator and text: aim at the
+  // indicator, wherever the layout direction puts it.
+  QStyleOptionButton option;
+  option.initFrom(button);
+  const auto element = qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxIndicator
+                                                        : QStyle::SE_RadioButtonIndicator;
+  const bool box = button->isCheckable() && !qobject_cast<QPushButton*>(button);
+  QTest::mouseClick(button, Qt::LeftButton, {},
+                    box ? button->style()->subElementRect(element, &option, button).center()
+                        : button->rect().center());
+}
+
+// Opens a drop-down list, goes to an entry and takes it with Return (the
+// list reports a choice even of the entry already shown).
+void ChooseEntry(QComboBox* list, int index) {
+  ASSERT_TRUE(list != nullptr && index >= 0 && index < list->count());
+  list->showPopup();
+  list->view()->setFocus();
+  list->view()->setCurrentIndex(list->view()->model()->index(index, 0));
+  QTest::keyClick(list->view(), Qt::Key_Return);
+}
+
+// A click on a row of a list.
+void ClickRow(QListWidget* list, int row) {
+  ASSERT_NE(list, nullptr);
+  QListWidgetItem* item = list->item(row);
+  ASSERT_NE(item, nullptr);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Every control of the dialog in the order made, one line each: its kind,
+// text and state (a list's entries with the chosen one starred).
+QString Describe(const QWidget& dialog) {
+  QStringList lines;
+  const auto mark = [](bool on, const QString& text) { return (on ? "*" : "") + text; };
+  for (const QWidget* w : dialog.findChildren<QWidget*>()) {
+    QString line;
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+      line = "label " + (label->pixmap().isNull() ? label->text() : "<picture>") +
+             (label->font().bold() ? " (bold)" : "");
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+      line =
+          (button->isCheckable() ? mark(button->isChecked(), "box ") : "button ") + button->text();
+      if (!button->icon().isNull())  // a colour swatch
+        line += "swatch " + QColor(button->icon().pixmap(16).toImage().pixel(8, 8)).name();
+    } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+      QStringList entries;
+      for (int i = 0; i < list->count(); ++i)
+        entries << mark(i == list->currentIndex(), list->itemText(i));
+      line = "list " + entries.join(" | ");
+    } else if (const auto* rows = qobject_cast<const QListWidget*>(w)) {
+      QStringList entries;
+      for (int i = 0; i < rows->count(); ++i)
+        entries << mark(rows->item(i)->isSelected(), rows->item(i)->text());
+      line = "rows " + entries.join(" | ");
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+      line = QString("edit %1 (at most %2)").arg(edit->text()).arg(edit->maxLength());
+    } else {
+      continue;
+    }
+    if (!w->isVisibleTo(&dialog)) line += " (hidden)";
+    if (!w->isEnabled()) line += " (disabled)";
+    lines << line;
+  }
+  return dialog.windowTitle() + "\n" + lines.join('\n') + '\n';
+}
+
+// Compares text with golden/<name>.txt; QF_REGENERATE_GOLDEN=1 writes it anew.
+void ExpectGoldenText(const std::string& name, const QString& text) {
+  const QString path = QString::fromStdString(
+      (std::filesystem::path(__FILE__).parent_path() / "golden" / (name + ".txt")).string());
+  QFile file(path);
+  if (!qEnvironmentVariableIsEmpty("QF_REGENERATE_GOLDEN")) {
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(text.toUtf8());
+    return;
+  }
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing " << path.toStdString();
+  const QStringList want = QString::fromUtf8(file.readAll()).split('\n'), got = text.split('\n');
+  for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
+    if (want.value(i) != got.value(i)) {
+      ADD_FAILURE() << path.toStdString() << ":" << i + 1 << ": want \""
+                    << want.value(i).toStdString() << "\", got \"" << got.value(i).toStdString()
+                    << "\"";
+      return;
+    }
+  }
+}
+
+// Runs act on the next modal window for which isIt holds as soon as it is
+// open, from the event loop (so a blocking exec() can be answered). Fails the
+// test when none opens within a few seconds.
+void WhenModalOpens(std::function<void(QWidget*)> act, std::function<bool(QWidget*)> isIt,
+                    int polls = 0) {
+  QTimer::singleShot(10, [=] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && isIt(modal)) return act(modal);
+    if (polls < 500) return WhenModalOpens(act, isIt, polls + 1);
+    ADD_FAILURE() << "the expected modal window did not open";
+    if (modal != nullptr) modal->close();
+  });
+}
+
+template <class T>
+void WhenOpen(std::function<void(T*)> act) {
+  WhenModalOpens([act](QWidget* w) { act(static_cast<T*>(w)); },
+                 [](QWidget* w) { return qobject_cast<T*>(w) != nullptr; });
+}
 
 // Game figures part-way through a session: sums past 32 bits, an old seat.
 void MidSession(DialogBench& b) {
@@ -539,3 +691,10 @@ TEST(DialogTextsTest, LargeAmountsPrintWithoutWrapping) {
 
 }  // namespace
 }  // namespace qf::test
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
