@@ -19,26 +19,35 @@
 namespace qf::apptest {
 namespace {
 
-TEST(FirstRun, AsksForATableBuildsItShowsTheSplashAndSavesInANewFolder) {
-  GameHarness game;
-  game.dataFile = game.dir.path() + "/a/b/Quillfern.dat";
-  game.Start();
-  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Missing);
-  // The first-run table has nobody seated, so the New Table dialog comes
-  // first; the defaults then show the splash.
-  ASSERT_GE(game.dialogs.size(), 2u);
-  EXPECT_EQ(game.dialogs[0] + game.dialogs[1], "qf::NewTableDialogqf::AboutDialog");
-  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
-  EXPECT_EQ(game.Table().players[0].kind, KindHuman);
-  EXPECT_EQ(game.window->windowTitle(), "Quillfern");
-  // Play starts: blinds are posted and the deal waits for "Deal" ("Confirm
-  // Deal" is on in a new table).
-  ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
-  game.TapButton(1);
-  EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
-  const QByteArray atExit = RecordBytes(game.Table());
-  game.Close();
-  EXPECT_EQ(FileBytes(game.dataFile), atExit);
+TEST(FirstRun, AsksForATableBuildsItShowsTheSplashAndSavesInANewFolderOrOverARejectedFile) {
+  for (const bool rejected : {false, true}) {
+    SCOPED_TRACE(rejected ? "a rejected file, kept aside" : "no file, nor its folder");
+    GameHarness game;
+    if (rejected) {
+      QFile bad(game.dataFile);
+      ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(100, 'x')) == 100);
+    } else {
+      game.dataFile = game.dir.path() + "/a/b/Quillfern.dat";
+    }
+    game.Start();
+    EXPECT_EQ(game.window->StartStatus(), rejected ? LoadStatus::Rejected : LoadStatus::Missing);
+    EXPECT_EQ(FileBytes(game.dataFile + ".rejected"), rejected ? QByteArray(100, 'x') : "");
+    // The first-run table has nobody seated, so the New Table dialog comes
+    // first; the defaults then show the splash.
+    ASSERT_GE(game.dialogs.size(), 2u);
+    EXPECT_EQ(game.dialogs[0] + game.dialogs[1], "qf::NewTableDialogqf::AboutDialog");
+    EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
+    EXPECT_EQ(game.Table().players[0].kind, KindHuman);
+    EXPECT_EQ(game.window->windowTitle(), "Quillfern");
+    // Play starts: blinds are posted and the deal waits for "Deal" ("Confirm
+    // Deal" is on in a new table).
+    ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
+    game.TapButton(1);
+    EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
+    const QByteArray atExit = RecordBytes(game.Table());
+    game.Close();
+    EXPECT_EQ(FileBytes(game.dataFile), atExit);
+  }
 }
 
 TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
@@ -104,23 +113,6 @@ TEST(SavedTable, AVisitorTableIsNotSaved) {
   game.answer = nullptr;
   game.Start();
   EXPECT_FALSE(game.Session().visitorMode);
-}
-
-TEST(SavedTable, ARejectedFileIsKeptAsideAndTheFirstRunTableUsed) {
-  GameHarness game;
-  {
-    QFile bad(game.dataFile);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(100, 'x'));
-  }
-  game.Start();
-  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Rejected);
-  EXPECT_EQ(FileBytes(game.dataFile + ".rejected"), QByteArray(100, 'x'));
-  EXPECT_EQ(game.dialogs.front(), "qf::NewTableDialog");
-  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
-  const QByteArray atExit = RecordBytes(game.Table());
-  game.Close();
-  EXPECT_EQ(FileBytes(game.dataFile), atExit);
 }
 
 TEST(SavedTable, TheDefaultPathFollowsXdg) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -164,3 +165,10 @@ TEST(HelpDocument, HasEveryAnchorTheProgramOpensAndEveryLinkLeadsSomewhere) {
 
 }  // namespace
 }  // namespace qf::test
+
+int main(int argc, char** argv) {  // a QGuiApplication decodes the pictures
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

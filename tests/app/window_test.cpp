@@ -1,9 +1,14 @@
-// Menu commands, the label toggles, the zoom, the questions, the help window,
-// and ticks held while a dialog is open.
+// The window in play: menu commands, the label toggles, the zoom, the
+// questions, the help window, ticks held while a dialog is open, and hands
+// played with the keys, the mouse and the bet popup. (Which input does what
+// in which state is the game flow's, tested there; here the window's keys,
+// taps and list reach it.)
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <utility>
 
+#include "engine/betting.h"
 #include "game_harness.h"
 
 namespace qf::apptest {
@@ -143,6 +148,141 @@ TEST(Commands, HelpOpensAtTheAnchorAndCanBeReadOverADialog) {
   });
   game.Trigger("actionNewTable");
   EXPECT_EQ(modalOverDialog, help);
+}
+
+TEST(Play, AWholeHandWithTheKeysAndTheMouse) {
+  GameHarness game;
+  TableRecord table = MakeTable({KindHuman, KindHuman});
+  table.confirmDeal = 1;
+  game.WriteTable(table);
+  game.Start();
+  ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
+  game.TapButton(1);
+  EXPECT_EQ(game.Table().players[0].cardsSeen, 2);
+
+  // Right, then Return: the middle button raises by the pending raise.
+  ASSERT_TRUE(game.TickToPlayer());
+  Turn turn = game.Next();
+  uint32_t before = game.InPot(turn.seat);
+  game.Key(Qt::Key_Right);
+  EXPECT_EQ(game.Session().focusedButton, 2);
+  const uint32_t raise = game.Session().pendingRaise;
+  game.Key(Qt::Key_Return);
+  EXPECT_EQ(game.window->BetPopup(), nullptr);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + raise);
+  // The other seat calls with a tap on the left button, heard only as its click.
+  ASSERT_TRUE(game.TickToPlayer());
+  turn = game.Next();
+  before = game.InPot(turn.seat);
+  game.sounds.clear();
+  game.TapButton(1);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount);
+  EXPECT_EQ(game.sounds, std::vector<GameSound>{GameSound::Click});
+
+  // The flop waits for "Deal"; then '2' bets the fixed amount at once.
+  ASSERT_TRUE(game.TickToPlayer());
+  ASSERT_EQ(game.Label(1), "Deal");
+  game.Key(Qt::Key_1);
+  ASSERT_TRUE(game.TickToPlayer());
+  turn = game.Next();
+  before = game.InPot(turn.seat);
+  game.Key(Qt::Key_2);
+  EXPECT_EQ(game.InPot(turn.seat), before + game.Table().baseBet);
+  EXPECT_EQ(game.Table().players[turn.seat].lastAction, ActionBet);
+
+  // Right stops at "Fold", Left comes back one; '3' folds, Enter starts anew.
+  ASSERT_TRUE(game.TickToPlayer());
+  const int folder = game.Next().seat;
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}) game.Key(key);
+  EXPECT_EQ(game.Session().focusedButton, 2);
+  game.Key(Qt::Key_3);
+  EXPECT_TRUE(IsOut(game.Table(), folder));
+  ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Start"; }));
+  EXPECT_EQ(game.Session().focusedButton, 1);
+  game.Key(Qt::Key_Enter);
+  EXPECT_EQ(game.Next().code, TurnNewHand);
+  EXPECT_EQ(game.Table().players[0].chips + game.Table().players[1].chips, 400u);
+}
+
+TEST(BetPopup, RowsAboveTheButtonsChosenByKeysOrMouseOrClosedWithoutActing) {
+  GameHarness game;  // no limit: the first player to act faces the big blind
+  game.WriteTable(MakeTable({KindHuman, KindHuman}, StructureNoLimit, 2));
+  game.Start(2);
+  ASSERT_TRUE(game.TickToPlayer());
+  ASSERT_EQ(game.Label(2), "Raise");
+  const auto open = [&game] {
+    game.TapButton(2);
+    return game.window->BetPopup();
+  };
+  Turn turn = game.Next();
+  BetPopupList* popup = open();
+  ASSERT_NE(popup, nullptr);
+  const BetPopupState& rows = game.Session().betPopup;
+  ASSERT_EQ(popup->count(), rows.rowCount);
+  EXPECT_EQ(rows.amounts[rows.rowCount - 1], BetLimits(game.Table(), turn.seat, turn.amount).max);
+  for (int i = 0; i < rows.rowCount; ++i)
+    EXPECT_EQ(popup->item(i)->text(), QString("Raise: $%1").arg(rows.amounts[i]));
+  // x 110, bottom edge at 269, 80 wide, 15 per row; all doubled at zoom 2.
+  EXPECT_EQ(popup->geometry(), QRect(220, 2 * (269 - 15 * rows.rowCount), 160, 30 * rows.rowCount));
+  EXPECT_TRUE(popup->hasFocus());
+
+  // Ticks wait while it is open, and so does Return with nothing selected;
+  // Left, Right and a tap on the felt close it without acting.
+  const QByteArray waiting = RecordBytes(game.Table());
+  game.Tick(3);
+  QTest::keyClick(popup, Qt::Key_Return);
+  EXPECT_TRUE(game.Session().betPopup.open);
+  for (const auto& [key, focus] : {std::pair{Qt::Key_Left, 1}, {Qt::Key_Right, 3}}) {
+    if (!game.Session().betPopup.open) popup = open();
+    QTest::keyClick(popup, key);
+    EXPECT_FALSE(game.Session().betPopup.open);
+    EXPECT_EQ(game.Session().focusedButton, focus);
+    game.FlushDeletes();
+    EXPECT_EQ(game.window->BetPopup(), nullptr);
+  }
+  ASSERT_NE(open(), nullptr);
+  game.Tap(150, 200);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_EQ(RecordBytes(game.Table()), waiting);
+
+  // Arrows select, Return commits; its release on the table, where the other
+  // player is now to act, presses nothing for them.
+  popup = open();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up})
+    QTest::keyClick(popup, key);
+  EXPECT_EQ(popup->SelectedRow(), 1);
+  uint32_t before = game.InPot(turn.seat);
+  QTest::keyPress(popup, Qt::Key_Return);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + rows.amounts[1]);
+  ASSERT_TRUE(game.TickToPlayer());
+  const QByteArray next = RecordBytes(game.Table());
+  QTest::keyRelease(game.window->TableArea(), Qt::Key_Return);
+  EXPECT_EQ(RecordBytes(game.Table()), next);
+
+  // A click only selects; a double click commits the row clicked.
+  turn = game.Next();
+  popup = open();
+  const uint32_t amount = game.Session().betPopup.amounts[0];
+  before = game.InPot(turn.seat);
+  const QPoint row = popup->visualItemRect(popup->item(0)).center();
+  QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_TRUE(game.Session().betPopup.open);
+  EXPECT_EQ(popup->SelectedRow(), 0);
+  QTest::mouseDClick(popup->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + amount);
+
+  // A tap on "Fold": the press closes the list, the release folds.
+  ASSERT_TRUE(game.TickToPlayer());
+  const int seat = game.Next().seat;
+  ASSERT_NE(open(), nullptr);
+  const Rect fold = ButtonHitRect(3);
+  game.Press(fold.left + 5, fold.top + 5);
+  EXPECT_FALSE(game.Session().betPopup.open);
+  EXPECT_FALSE(IsOut(game.Table(), seat));
+  game.Release(fold.left + 5, fold.top + 5);
+  EXPECT_TRUE(IsOut(game.Table(), seat));
 }
 
 }  // namespace
