@@ -293,15 +293,6 @@ const Scenario kScenarios[] = {
        t.table.alwaysShowWinner = t.table.alwaysDealOut = 0;
        return Stacked({shown, FullTable(t)});
      }},
-    // Labels off; six seats, kinds in the seats it has no place for (felt);
-    // the blind due marked in its six-seat pot cell.
-    {"six_blind_due",
-     [](ViewTest& t) {
-       SetUpTable(t.table, true, true, KindHuman);
-       DealOrderedDeck(t.table, 0);
-       for (int seat = 6; seat < 10; ++seat) t.table.players[seat].kind = KindSmart;
-       return FullTable(t);
-     }},
     // Chip stacks: a bet of 100 is one chip, a seat's 100 small change, 238;
     // 100 x 25 + 75 capped at the area's height; a seat's chip area full.
     // Cards 1 and 52, and codes outside the deck (nothing). Pictures clipped
@@ -390,10 +381,13 @@ const Scenario kScenarios[] = {
        EXPECT_EQ(frames.size(), 24u + 1 + 1 + 1);
        return Stacked({flop, Centre(frames[0]), Centre(frames.back())});
      }},
-    // The six-seat flop slide leaves nothing right of the table picture.
+    // The six-seat flop slide leaves nothing right of the table picture;
+    // kinds in the seats the layout has no place for draw nothing; the turn
+    // marked in its six-seat pot cell; labels off.
     {"six_flop_slide",
      [](ViewTest& t) {
        SetUpTable(t.table, true, false, KindHuman);
+       for (int seat = 6; seat < 10; ++seat) t.table.players[seat].kind = KindSmart;
        DealOrderedDeck(t.table, t.table.holeCards);
        t.view.DrawFullTable(t.table, false);
        EXPECT_EQ(DealBoard(t, 3).size(), 48u + 1 + 5 + 1);
