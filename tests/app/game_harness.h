@@ -118,16 +118,12 @@ class GameHarness {
   // "Start"). A "Deal" shown between the last blind and the deal is dealt by
   // the next tick unless "Confirm Deal" is on.
   bool TickToPlayer(int limit = 400) {
-    return TickUntil(
-        [this] {
-          return !Label(1).empty() && (Next().code != TurnDeal || Table().confirmDeal != 0);
-        },
-        limit);
+    const auto waits = [this] { return Next().code != TurnDeal || Table().confirmDeal != 0; };
+    return TickUntil([&] { return !Label(1).empty() && waits(); }, limit);
   }
 
   QPoint WidgetPoint(int x, int y) const {
-    const int zoom = window->Zoom();
-    return QPoint(x * zoom + zoom / 2, y * zoom + zoom / 2);
+    return QPoint(x, y) * window->Zoom() + QPoint(1, 1) * (window->Zoom() / 2);
   }
   void Press(int x, int y) {
     QTest::mousePress(window->TableArea(), Qt::LeftButton, {}, WidgetPoint(x, y));
@@ -136,10 +132,8 @@ class GameHarness {
     QTest::mouseRelease(window->TableArea(), Qt::LeftButton, {}, WidgetPoint(x, y));
   }
   void Tap(int x, int y) {
-    Press(x, y);
-    QCoreApplication::processEvents();
-    Release(x, y);
-    QCoreApplication::processEvents();
+    Press(x, y), QCoreApplication::processEvents();
+    Release(x, y), QCoreApplication::processEvents();
   }
   void TapButton(int button) {
     const Rect hit = ButtonHitRect(button);

@@ -123,15 +123,11 @@ QString Describe(const QWidget& dialog) {
       if (!button->icon().isNull())  // a colour swatch
         line += "swatch " + QColor(button->icon().pixmap(16).toImage().pixel(8, 8)).name();
     } else if (const auto* list = qobject_cast<const QComboBox*>(w)) {
-      QStringList entries;
       for (int i = 0; i < list->count(); ++i)
-        entries << mark(i == list->currentIndex(), list->itemText(i));
-      line = "list " + entries.join(" | ");
+        line += (i ? " | " : "list ") + mark(i == list->currentIndex(), list->itemText(i));
     } else if (const auto* rows = qobject_cast<const QListWidget*>(w)) {
-      QStringList entries;
       for (int i = 0; i < rows->count(); ++i)
-        entries << mark(rows->item(i)->isSelected(), rows->item(i)->text());
-      line = "rows " + entries.join(" | ");
+        line += (i ? " | " : "rows ") + mark(rows->item(i)->isSelected(), rows->item(i)->text());
     } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
       line = QString("edit %1 (at most %2)").arg(edit->text()).arg(edit->maxLength());
     } else {
@@ -156,14 +152,11 @@ void ExpectGoldenText(const std::string& name, const QString& text) {
   }
   ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing " << path.toStdString();
   const QStringList want = QString::fromUtf8(file.readAll()).split('\n'), got = text.split('\n');
-  for (qsizetype i = 0; i < std::max(want.size(), got.size()); ++i) {
-    if (want.value(i) != got.value(i)) {
-      ADD_FAILURE() << path.toStdString() << ":" << i + 1 << ": want \""
-                    << want.value(i).toStdString() << "\", got \"" << got.value(i).toStdString()
-                    << "\"";
-      return;
-    }
-  }
+  qsizetype i = 0;
+  while (i < std::min(want.size(), got.size()) && want[i] == got[i]) ++i;
+  EXPECT_TRUE(i == want.size() && i == got.size())
+      << path.toStdString() << ":" << i + 1 << ": want \"" << want.value(i).toStdString()
+      << "\", got \"" << got.value(i).toStdString() << "\"";
 }
 
 // Runs act on the next modal window for which isIt holds as soon as it is

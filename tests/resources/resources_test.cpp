@@ -37,30 +37,21 @@ void ExpectDistinct(const QImage& image, const std::vector<QRect>& blocks, const
 constexpr QRgb kLime = 0x33FF00, kMagenta = 0xFF33FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF;
 
 TEST(Pictures, EveryPictureAtItsSizeWithoutAlphaAndItsKeyColourInTheCorner) {
+  // clang-format off
   const struct {
     std::vector<int> ids;
     QSize size;
     QRgb corner;  // the key colour, or what the corner shows
   } groups[] = {
-      {{106}, {64, 84}, kWhite},
-      {{107}, {240, 320}, 0},
+      {{106}, {64, 84}, kWhite}, {{107}, {240, 320}, 0},
       {{108, 110, 111, 118, 148, 149, 150}, {36, 21}, kLime},  // bubbles
-      {{112, 113, 114, 115}, {9, 10}, kMagenta},               // chips
-      {{116, 119}, {20, 20}, kLime},                           // fold and out tiles
-      {{117}, {20, 20}, kWhite},                               // the human's silhouette
-      {{120, 121, 122, 123, 124, 125, 142, 143, 144, 145}, {140, 20}, kLime},  // portraits
-      {{126}, {62, 91}, kWhite},
-      {{127}, {27, 84}, kWhite},
-      {{128}, {190, 120}, kWhite},  // the table
-      {{147}, {7, 7}, kLime},       // dealer marker
-      {{152}, {325, 160}, kGreen},  // card sheet
-      {{156, 168}, {65, 21}, kWhite},
-      {{169}, {9, 9}, kGreen},  // turn marker
-      {{170}, {240, 298}, 0},
-      {{172}, {40, 40}, 0},  // felt, not keyed
-      {{173}, {24, 36}, kGreen},
-      {{174, 175}, {182, 33}, 0},  // glyphs on black
-  };
+      {{112, 113, 114, 115}, {9, 10}, kMagenta}, {{116, 119}, {20, 20}, kLime},
+      {{117}, {20, 20}, kWhite}, {{120, 121, 122, 123, 124, 125, 142, 143, 144, 145}, {140, 20}, kLime},
+      {{126}, {62, 91}, kWhite}, {{127}, {27, 84}, kWhite}, {{128}, {190, 120}, kWhite},
+      {{147}, {7, 7}, kLime}, {{152}, {325, 160}, kGreen}, {{156, 168}, {65, 21}, kWhite},
+      {{169}, {9, 9}, kGreen}, {{170}, {240, 298}, 0}, {{172}, {40, 40}, 0},
+      {{173}, {24, 36}, kGreen}, {{174, 175}, {182, 33}, 0}};
+  // clang-format on
   int pictures = 0;
   for (const auto& group : groups) {
     for (int id : group.ids) {

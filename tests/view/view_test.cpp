@@ -162,16 +162,6 @@ QImage Stacked(const std::vector<QImage>& parts) {
   return joined;
 }
 
-// The seats' bets, bubbles and actions, one entry per seat.
-void SetSeats(TableRecord& table, const std::vector<uint32_t>& inPot,
-              const std::vector<uint32_t>& actions, const std::vector<uint32_t>& chips) {
-  for (size_t seat = 0; seat < inPot.size(); ++seat) {
-    table.players[seat].inPot = inPot[seat];
-    table.players[seat].lastAction = actions[seat];
-    table.players[seat].chips = chips[seat];
-  }
-}
-
 // Deals the board up to boardCards for every seat and runs the deal
 // sequence, keeping each presented frame's centre.
 std::vector<QImage> DealBoard(ViewTest& t, int boardCards) {
@@ -229,10 +219,14 @@ const Scenario kScenarios[] = {
        DealOrderedDeck(t.table, t.table.holeCards + 3);
        t.table.baseBet = 2;
        t.table.dealer = 5;
-       SetSeats(t.table, {4, 2, 4, 4, 0, 0, 0, 500, 4294967295u, 4},
-                {ActionCheck, ActionForcedBet, 3, ActionBet, ActionRaise, ActionNone, ActionFold,
-                 ActionNone, ActionNone, ActionCall},
-                {20, 19, 200, 200, 200, 200, 200, 200, 0, 0});
+       const uint32_t inPot[] = {4, 2, 4, 4, 0, 0, 0, 500, 4294967295u, 4},
+                      chips[] = {20, 19, 200, 200, 200, 200, 200, 200, 0, 0},
+                      actions[] = {ActionCheck, ActionForcedBet, 3, ActionBet, ActionRaise,
+                                   0,           ActionFold,      0, 0,         ActionCall};
+       for (int seat = 0; seat < 10; ++seat) {
+         PlayerRecord& p = t.table.players[seat];
+         p.inPot = inPot[seat], p.chips = chips[seat], p.lastAction = actions[seat];
+       }
        t.table.players[5].status = StatusFolded;
        t.table.players[7].kind = KindInactive;
        return FullTable(t);
