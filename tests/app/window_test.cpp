@@ -211,6 +211,9 @@ TEST(BetPopup, RowsAboveTheButtonsChosenByKeysOrMouseOrClosedWithoutActing) {
   // x 110, bottom edge at 269, 80 wide, 15 per row; all doubled at zoom 2.
   EXPECT_EQ(popup->geometry(), QRect(220, 2 * (269 - 15 * rows.rowCount), 160, 30 * rows.rowCount));
   EXPECT_TRUE(popup->hasFocus());
+  // The rows share its height: the last one ends at the border.
+  EXPECT_EQ(popup->visualItemRect(popup->item(rows.rowCount - 1)).bottom(),
+            popup->viewport()->height() - 1);
 
   // Ticks wait while it is open, and so does Return with nothing selected;
   // Left, Right and a tap on the felt close it without acting.
@@ -241,6 +244,9 @@ TEST(BetPopup, RowsAboveTheButtonsChosenByKeysOrMouseOrClosedWithoutActing) {
   QTest::keyPress(popup, Qt::Key_Return);
   EXPECT_FALSE(game.Session().betPopup.open);
   EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + rows.amounts[1]);
+  const QByteArray committed = RecordBytes(game.Table());
+  QTest::keyPress(popup, Qt::Key_Return);  // again, before the closed list is gone
+  EXPECT_EQ(RecordBytes(game.Table()), committed);
   ASSERT_TRUE(game.TickToPlayer());
   const QByteArray next = RecordBytes(game.Table());
   QTest::keyRelease(game.window->TableArea(), Qt::Key_Return);

@@ -516,6 +516,13 @@ TEST(AllDialogs, TranscriptsHelpPagesAndClosing) {
       dialog->show();  // again, after OK
     }
     ExpectGoldenText(script.name, log);
+    // Each shown control has a place of its own.
+    const QList<QWidget*> shown = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* a : shown)
+      for (const QWidget* b : shown)
+        EXPECT_FALSE(a < b && a->isVisible() && b->isVisible() &&
+                     a->geometry().intersects(b->geometry()))
+            << Describe(*a).toStdString() << " overlaps " << Describe(*b).toStdString();
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
       if (button->text() == "Help") Click(button);
     EXPECT_EQ(bench.helpAnchors, script.help ? QStringList{script.help} : QStringList{});
