@@ -93,7 +93,7 @@ TEST(Commands, MenusTogglesQuestionsNewTableAndZoom) {
   EXPECT_TRUE(IsOut(game.Table(), 0));
 }
 
-TEST(Commands, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
+TEST(Commands, TheTimerRunsThePlayHeldWhileADialogIsOpenAndTheHelpWindow) {
   GameHarness game;
   game.autoTick = true;
   game.realDialogs = true;
@@ -116,12 +116,9 @@ TEST(Commands, TheTimerRunsThePlayAndHoldsItWhileADialogIsOpen) {
   EXPECT_TRUE(heldStill);
   const QByteArray after = RecordBytes(game.Table());
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecordBytes(game.Table()) != after; }, 10000));
-}
 
-TEST(Commands, HelpOpensAtTheAnchorAndCanBeReadOverADialog) {
-  GameHarness game;
-  game.WriteTable(MakeTable({KindHuman, KindSmart}));
-  game.Start();
+  // Help opens at the anchor, in one window, not modal; from a dialog's "Help"
+  // it is modal over that dialog, so it can be read while the dialog waits.
   game.window->OpenHelp("Preferences_Help");
   HelpWindow* help = game.window->Help();
   ASSERT_NE(help, nullptr);
@@ -133,10 +130,6 @@ TEST(Commands, HelpOpensAtTheAnchorAndCanBeReadOverADialog) {
   EXPECT_EQ(help->windowModality(), Qt::NonModal);
   EXPECT_EQ(help->verticalScrollBar()->value(), 0);
   help->close();
-
-  // From a dialog's "Help" the window is modal over that dialog, so it can be
-  // read and closed while the dialog waits.
-  game.realDialogs = true;
   QWidget* modalOverDialog = nullptr;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<NewTableDialog*>(QApplication::activeModalWidget());
