@@ -237,9 +237,6 @@ TEST(BetPopup, RowsAboveTheButtonsChosenByKeysOrMouseOrClosedWithoutActing) {
   QTest::keyPress(popup, Qt::Key_Return);
   EXPECT_FALSE(game.Session().betPopup.open);
   EXPECT_EQ(game.InPot(turn.seat), before + turn.amount + rows.amounts[1]);
-  const QByteArray committed = RecordBytes(game.Table());
-  QTest::keyPress(popup, Qt::Key_Return);  // again, before the closed list is gone
-  EXPECT_EQ(RecordBytes(game.Table()), committed);
   ASSERT_TRUE(game.TickToPlayer());
   const QByteArray next = RecordBytes(game.Table());
   QTest::keyRelease(game.window->TableArea(), Qt::Key_Return);
