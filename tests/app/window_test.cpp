@@ -126,6 +126,7 @@ TEST(Commands, TheTimerRunsThePlayHeldWhileADialogIsOpenAndTheHelpWindow) {
   EXPECT_GT(help->verticalScrollBar()->value(), 0);
   game.Trigger("actionHelp");
   EXPECT_EQ(game.window->Help(), help);  // the one window, reused
+  EXPECT_EQ(help->windowTitle(), "Quillfern Help");
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->windowModality(), Qt::NonModal);
   EXPECT_EQ(help->verticalScrollBar()->value(), 0);
