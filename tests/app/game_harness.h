@@ -50,24 +50,17 @@ inline TableRecord MakeTable(std::initializer_list<uint32_t> kinds,
   table.baseBet = baseBet;
   table.progressiveLevel = 0;
   table.rakePercent = 0;
-  int seat = 0;
-  for (uint32_t kind : kinds) {
-    table.players[seat].kind = kind;
-    table.players[seat++].tableKind = kind;
-  }
-  for (PlayerRecord& player : table.players) {
-    player.status = StatusOut;
-    player.chips = 100 * baseBet;
-  }
+  PlayerRecord* next = table.players;
+  for (uint32_t kind : kinds) next->kind = next->tableKind = kind, ++next;
+  for (PlayerRecord& player : table.players)
+    player.status = StatusOut, player.chips = 100 * baseBet;
   return table;
 }
 
 class GameHarness {
  public:
   GameHarness() : dataFile(dir.path() + "/Quillfern.dat") {}
-  ~GameHarness() {
-    if (window) Close();
-  }
+  ~GameHarness() { window ? Close() : void(); }
 
   QTemporaryDir dir;
   QString dataFile;
@@ -114,7 +107,7 @@ class GameHarness {
   uint32_t InPot(int seat) { return Table().players[seat].inPot; }
 
   void Tick(int count = 1) {
-    for (int i = 0; i < count; ++i) window->RunTick();
+    TickUntil([] { return false; }, count);
   }
   // Ticks until done() holds; false when it did not within limit ticks.
   bool TickUntil(const std::function<bool()>& done, int limit = 400) {
@@ -125,16 +118,12 @@ class GameHarness {
   // "Start"). A "Deal" shown between the last blind and the deal is dealt by
   // the next tick unless "Confirm Deal" is on.
   bool TickToPlayer(int limit = 400) {
-    return TickUntil(
-        [this] {
-          return !Label(1).empty() && (Next().code != TurnDeal || Table().confirmDeal != 0);
-        },
-        limit);
+    const auto waits = [this] { return Next().code != TurnDeal || Table().confirmDeal != 0; };
+    return TickUntil([&] { return !Label(1).empty() && waits(); }, limit);
   }
 
   QPoint WidgetPoint(int x, int y) const {
-    const int zoom = window->Zoom();
-    return QPoint(x * zoom + zoom / 2, y * zoom + zoom / 2);
+    return QPoint(x, y) * window->Zoom() + QPoint(1, 1) * (window->Zoom() / 2);
   }
   void Press(int x, int y) {
     QTest::mousePress(window->TableArea(), Qt::LeftButton, {}, WidgetPoint(x, y));
@@ -143,10 +132,8 @@ class GameHarness {
     QTest::mouseRelease(window->TableArea(), Qt::LeftButton, {}, WidgetPoint(x, y));
   }
   void Tap(int x, int y) {
-    Press(x, y);
-    QCoreApplication::processEvents();
-    Release(x, y);
-    QCoreApplication::processEvents();
+    Press(x, y), QCoreApplication::processEvents();
+    Release(x, y), QCoreApplication::processEvents();
   }
   void TapButton(int button) {
     const Rect hit = ButtonHitRect(button);

@@ -21,30 +21,35 @@
 namespace qf::apptest {
 namespace {
 
-TEST(FirstRun, AsksForATableBuildsItShowsTheSplashAndSavesInANewFolder) {
-  GameHarness game;
-  game.dataFile = game.dir.path() + "/a/b/Quillfern.dat";
-  game.Start();
-  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Missing);
-  // The first-run table has nobody seated, so the New Table dialog comes
-  // first; the defaults then show the splash.
-  ASSERT_GE(game.dialogs.size(), 2u);
-  EXPECT_EQ(game.dialogs[0], "qf::NewTableDialog");
-  EXPECT_EQ(game.dialogs[1], "qf::AboutDialog");
-  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
-  EXPECT_EQ(game.Table().players[0].kind, KindHuman);
-  int inPlay = 0;
-  for (const PlayerRecord& player : game.Table().players) inPlay += player.kind != KindInactive;
-  EXPECT_GE(inPlay, 2);
-  EXPECT_EQ(game.window->windowTitle(), "Quillfern");
-  // Play starts: blinds are posted and the deal waits for "Deal" ("Confirm
-  // Deal" is on in a new table).
-  ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
-  game.TapButton(1);
-  EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
-  const QByteArray atExit = RecordBytes(game.Table());
-  game.Close();
-  EXPECT_EQ(FileBytes(game.dataFile), atExit);
+TEST(FirstRun, AsksForATableBuildsItShowsTheSplashAndSavesInANewFolderOrOverARejectedFile) {
+  for (const bool rejected : {false, true}) {
+    SCOPED_TRACE(rejected ? "a rejected file, kept aside" : "no file, nor its folder");
+    GameHarness game;
+    if (rejected) {
+      QFile bad(game.dataFile);
+      ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(100, 'x')) == 100);
+    } else {
+      game.dataFile = game.dir.path() + "/a/b/Quillfern.dat";
+    }
+    game.Start();
+    EXPECT_EQ(game.window->StartStatus(), rejected ? LoadStatus::Rejected : LoadStatus::Missing);
+    EXPECT_EQ(FileBytes(game.dataFile + ".rejected"), rejected ? QByteArray(100, 'x') : "");
+    // The first-run table has nobody seated, so the New Table dialog comes
+    // first; the defaults then show the splash.
+    ASSERT_GE(game.dialogs.size(), 2u);
+    EXPECT_EQ(game.dialogs[0] + game.dialogs[1], "qf::NewTableDialogqf::AboutDialog");
+    EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
+    EXPECT_EQ(game.Table().players[0].kind, KindHuman);
+    EXPECT_EQ(game.window->windowTitle(), "Quillfern");
+    // Play starts: blinds are posted and the deal waits for "Deal" ("Confirm
+    // Deal" is on in a new table).
+    ASSERT_TRUE(game.TickUntil([&] { return game.Label(1) == "Deal"; }));
+    game.TapButton(1);
+    EXPECT_EQ(game.Table().players[0].cardsSeen, game.Table().holeCards);
+    const QByteArray atExit = RecordBytes(game.Table());
+    game.Close();
+    EXPECT_EQ(FileBytes(game.dataFile), atExit);
+  }
 }
 
 TEST(SavedTable, AHandInProgressIsSavedAndResumedByteForByte) {
@@ -124,31 +129,14 @@ TEST(SavedTable, AVisitorTableIsNotSaved) {
   EXPECT_FALSE(game.Session().visitorMode);
 }
 
-TEST(SavedTable, ARejectedFileIsKeptAsideAndTheFirstRunTableUsed) {
-  GameHarness game;
-  {
-    QFile bad(game.dataFile);
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(100, 'x'));
-  }
-  game.Start();
-  EXPECT_EQ(game.window->StartStatus(), LoadStatus::Rejected);
-  EXPECT_EQ(FileBytes(game.dataFile + ".rejected"), QByteArray(100, 'x'));
-  EXPECT_EQ(game.dialogs.front(), "qf::NewTableDialog");
-  EXPECT_STREQ(game.Table().tableLabel, "-Empty-");
-  const QByteArray atExit = RecordBytes(game.Table());
-  game.Close();
-  EXPECT_EQ(FileBytes(game.dataFile), atExit);
-}
-
 TEST(SavedTable, TheDefaultPathFollowsXdg) {
   const QByteArray saved = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", "/tmp/xdg-test");
   EXPECT_EQ(DefaultDataFilePath(), "/tmp/xdg-test/quillfern/Quillfern.dat");
-  qputenv("XDG_DATA_HOME", "relative/path");
-  EXPECT_EQ(DefaultDataFilePath(), QDir::homePath() + "/.local/share/quillfern/Quillfern.dat");
-  qunsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(DefaultDataFilePath(), QDir::homePath() + "/.local/share/quillfern/Quillfern.dat");
+  for (const bool set : {true, false}) {  // a relative path, or none: the home folder's
+    set ? qputenv("XDG_DATA_HOME", "relative/path") : qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(DefaultDataFilePath(), QDir::homePath() + "/.local/share/quillfern/Quillfern.dat");
+  }
   if (!saved.isNull()) qputenv("XDG_DATA_HOME", saved);
 }
 
@@ -195,12 +183,6 @@ TEST(Zoom, TheLargestFactorAtWhichTheTableAndTheAboutBoxFitTheScreen) {
   }
 }
 
-QString UniqueInstanceName() {
-  return QString("quillfern-test-%1-%2")
-      .arg(QCoreApplication::applicationPid())
-      .arg(QDateTime::currentMSecsSinceEpoch());
-}
-
 TEST(SingleInstance, OneCopyPerTableFileAndASecondStartOnItRaisesTheFirst) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir("real"));
@@ -218,22 +200,18 @@ TEST(SingleInstance, OneCopyPerTableFileAndASecondStartOnItRaisesTheFirst) {
 }
 
 TEST(SingleInstance, AStaleSocketLeftByACrashDoesNotBlockTheStart) {
-  const QString name = UniqueInstanceName();
+  const QString name = QString("quillfern-test-%1").arg(QCoreApplication::applicationPid());
   const QByteArray path = QFile::encodeName(QDir::tempPath() + "/" + name);
   // A socket file nobody listens on, as a crashed copy leaves it.
   const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
   ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   close(fd);
-  ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
-
   SingleInstance instance(name);
   EXPECT_TRUE(instance.Claim());
-  SingleInstance later(name);
-  EXPECT_FALSE(later.Claim());
+  EXPECT_FALSE(SingleInstance(name).Claim());
 }
 
 }  // namespace

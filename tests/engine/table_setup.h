@@ -1,10 +1,10 @@
 // Building tables for the engine and computer player tests: seats, chips,
-// dealer, settings and chosen cards in the deck, plus a small driver that plays
-// the steps of a hand the way the game flow does (forced bets, dealing, actions).
+// dealer, settings and chosen cards in the deck, random tables, and a small
+// driver that plays the steps of a hand the way the game flow does.
 #pragma once
 
 #include <cstdint>
-#include <sstream>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -17,11 +17,17 @@
 
 namespace qf::test {
 
+// "As Kd" or "AsKd" to card codes.
 inline std::vector<uint8_t> Cards(const std::string& text) {
   std::vector<uint8_t> cards;
-  std::istringstream words(text);
-  for (std::string word; words >> word;) cards.push_back(static_cast<uint8_t>(ParseCard(word)));
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != ' ') cards.push_back(static_cast<uint8_t>(ParseCard(text.substr(i++, 2))));
+  }
   return cards;
+}
+
+inline uint32_t Pick(Rng& rng, uint32_t low, uint32_t high) {
+  return low + Random(rng, high - low + 1);
 }
 
 // Starts from the defaults with every seat inactive and without chips, no
@@ -39,14 +45,22 @@ class TableSetup {
     table_.players[seat].kind = table_.players[seat].tableKind = kind;
     return Set(table_.players[seat].chips, chips);
   }
+  TableSetup& Seats(std::initializer_list<int> seats, uint32_t chips) {
+    for (int seat : seats) Seat(seat, chips);
+    return *this;
+  }
   TableSetup& Dealer(int seat) { return Set(table_.dealer, seat); }
   TableSetup& BaseBet(uint32_t bet) { return Set(table_.baseBet, bet); }
-  TableSetup& Structure(uint8_t structure) { return Set(table_.betStructure, structure); }
+  TableSetup& Structure(uint32_t structure) { return Set(table_.betStructure, structure); }
   TableSetup& Antes() { return Set(table_.anteMode, 1); }
-  TableSetup& Rake(int percent) { return Set(table_.rakePercent, percent); }
-  TableSetup& Cap(int cap) { return Set(table_.raiseCap, cap); }
+  TableSetup& Rake(uint32_t percent) { return Set(table_.rakePercent, percent); }
+  TableSetup& Cap(uint32_t cap) { return Set(table_.raiseCap, cap); }
   TableSetup& Level(uint32_t level) { return Set(table_.progressiveLevel, level); }
   TableSetup& Omaha() { return Set(table_.holeCards, kOmahaHoleCards); }
+  TableSetup& Custom(int street, uint32_t min, uint32_t max) {
+    table_.customMin[street] = min;
+    return Set(table_.customMax[street], max);
+  }
   // Hole cards and board in their deck bytes (Omaha first: the board's place
   // depends on the number of hole cards).
   TableSetup& Hole(int seat, const std::string& cards) { return Place(4 * seat, cards); }
@@ -93,6 +107,35 @@ class TableSetup {
   uint32_t stake_ = 0;
 };
 
+// 2 to 10 computer seats in random places (the first placed holds the
+// button), mostly with full stacks, some with short ones; random stakes,
+// structure, custom limits and settings; between hands.
+inline TableRecord RandomTable(Rng& rng) {
+  TableSetup setup;
+  const uint32_t bets[] = {1, 2, 5, 10, 25};
+  setup.BaseBet(bets[Random(rng, 5)]).Structure(Random(rng, kStructureCount));
+  setup.Rake(Random(rng, 11)).Cap(Random(rng, 11)).Level(Random(rng, 4));
+  if (Random(rng, 2) != 0) setup.Antes();
+  if (Random(rng, 2) != 0) setup.Omaha();
+  for (int street = 0; street < 4; ++street) {
+    const uint32_t min = Pick(rng, 0, 10);
+    setup.Custom(street, min, min + Pick(rng, 0, 30));
+  }
+  bool taken[kSeatCount] = {};
+  for (int placed = 0, seats = Pick(rng, 2, 10); placed < seats;) {
+    const int seat = static_cast<int>(Random(rng, kSeatCount));
+    if (taken[seat]) continue;
+    taken[seat] = true;
+    setup.Seat(seat, Random(rng, 4) == 0 ? Pick(rng, 1, 20) : Pick(rng, 50, 600),
+               Pick(rng, KindSmart, KindErratic));
+    if (placed++ == 0) setup.Dealer(seat);
+  }
+  TableRecord table = setup.Build();
+  table.foldStyle = Random(rng, 2);
+  for (PlayerRecord& player : table.players) player.status = StatusOut;
+  return table;
+}
+
 // Posts a blind or ante as the game flow does.
 inline void PostForcedBet(TableRecord& table, int seat) {
   ApplyAction(table, seat, BetLimits(table, seat, 0).max, 0);
@@ -130,10 +173,11 @@ inline Turn RunToDecision(TableRecord& table) {
   return Turn{};
 }
 
-inline uint64_t RakeTaken(const TableRecord& table) {
-  uint64_t rake = 0;
-  for (const PlayerRecord& player : table.players) rake += player.rakePaid;
-  return rake;
+// Chips on the table plus what the rake took: no step of a hand changes it.
+inline uint64_t ChipsAndRake(const TableRecord& table) {
+  uint64_t total = ChipsOnTable(table);
+  for (const PlayerRecord& player : table.players) total += player.rakePaid;
+  return total;
 }
 
 }  // namespace qf::test

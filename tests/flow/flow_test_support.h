@@ -11,36 +11,37 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/betting.h"
 #include "engine/deck.h"
+#include "engine/pots.h"
 #include "engine/table_defaults.h"
-#include "engine/table_record.h"
 #include "engine/turn.h"
+#include "flow/button_bar.h"
 #include "flow/driver.h"
+#include "flow/null_table_ui.h"
 #include "flow/session.h"
-#include "flow/table_ui.h"
+#include "flow/table_input.h"
 
 namespace qf::testing {
+
+using Calls = std::vector<std::string>;
 
 struct Question {
   std::string message;
   std::vector<std::string> buttons;
+  bool operator==(const Question&) const = default;
 };
 
-class RecordingUi : public TableUi {
+class RecordingUi : public NullTableUi {
  public:
-  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Centre", "TableImage",
-  // "Chips 3 10", "Felt 0 0 240 269", "Button 1 Call 2 lit", "Button 2 Bet plain",
-  // "Erase 3", "Push 1", "BoardDeal 4", "Sound 0", "NewTableDialog", "Ask <message>",
-  // "Settings", "ShowPopup", "ClosePopup".
-  std::vector<std::string> calls;
-
-  // Answers to AskConfirmation, taken in order; when empty, answerPolicy
-  // answers (or 0, closed without an answer, when it is not set).
+  // Calls as short texts: "FullTable", "FullTable+deal", "Seat 3", "Chips 3 10",
+  // "Felt 0 0 240 269", "Button 1 Call 2 lit", "Erase 3", "Push 1", "BoardDeal 4",
+  // "Sound 0", "NewTableDialog", "Settings", "ShowPopup", "ClosePopup".
+  Calls calls;
+  // Answers to AskConfirmation, taken in order; when none are left, 1 with
+  // answerAll set, else 0 (closed without an answer).
   std::deque<int> answers;
-  std::function<int(const Question&)> answerPolicy;
+  bool answerAll = false;
   std::vector<Question> questions;
-
   // What the New Table dialog does to the record; not set: Go with no change.
   std::function<void(TableRecord&)> newTableEdit;
   int newTableDialogs = 0;
@@ -49,17 +50,14 @@ class RecordingUi : public TableUi {
     Add(deal ? "FullTable+deal" : "FullTable");
   }
   void DrawSeat(TableRecord&, int seat) override { Add("Seat ", seat); }
-  void DrawCentre(TableRecord&) override { Add("Centre"); }
-  void DrawTableImage(TableRecord&) override { Add("TableImage"); }
-  void DrawChipStack(TableRecord&, int seat, uint32_t amount) override {
-    Add("Chips " + std::to_string(seat) + " ", amount);
+  void DrawChipStack(TableRecord&, int seat, uint32_t n) override {
+    Add("Chips " + S(seat) + " ", n);
   }
   void FillFelt(const Rect& r) override {
-    Add("Felt " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-        std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Add("Felt " + S(r.left) + " " + S(r.top) + " " + S(r.right) + " " + S(r.bottom));
   }
   void DrawButton(int button, const std::string& label, bool lit) override {
-    Add("Button " + std::to_string(button) + " " + label + (lit ? " lit" : " plain"));
+    Add("Button " + S(button) + " " + label + (lit ? " lit" : " plain"));
   }
   void EraseButton(int button) override { Add("Erase ", button); }
   void AnimateButtonPush(int button) override { Add("Push ", button); }
@@ -72,9 +70,8 @@ class RecordingUi : public TableUi {
   }
   int AskConfirmation(const std::string& message,
                       const std::vector<std::string>& buttons) override {
-    Add("Ask " + message);
     questions.push_back({message, buttons});
-    if (answers.empty()) return answerPolicy ? answerPolicy(questions.back()) : 0;
+    if (answers.empty()) return answerAll ? 1 : 0;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
@@ -83,46 +80,50 @@ class RecordingUi : public TableUi {
   void ShowBetPopup(const BetPopupState&) override { Add("ShowPopup"); }
   void CloseBetPopup() override { Add("ClosePopup"); }
 
-  void Clear() { calls.clear(); }
-  int Count(std::string_view call) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-  }
-  int CountPrefix(std::string_view prefix) const {
+  int Count(std::string_view prefix) const {
     return static_cast<int>(std::count_if(
         calls.begin(), calls.end(), [&](const std::string& c) { return c.starts_with(prefix); }));
   }
-  bool Has(std::string_view call) const { return Count(call) > 0; }
+  bool Has(std::string_view call) const {
+    return std::find(calls.begin(), calls.end(), call) != calls.end();
+  }
 
  private:
+  static std::string S(int64_t n) { return std::to_string(n); }
   void Add(std::string call) { calls.push_back(std::move(call)); }
-  void Add(const std::string& call, int64_t n) { Add(call + std::to_string(n)); }
+  void Add(const std::string& call, int64_t n) { Add(call + S(n)); }
 };
 
-// A fresh table with the given seat kinds from seat 0 on (the rest Inactive), 100 x baseBet
-// chips each, every seat out of the hand, and the layout that fits the number of seats.
-inline TableRecord MakeTable(std::initializer_list<uint32_t> kinds, uint32_t baseBet = 2,
+// Seat kinds by letter: H Human, h Hidden Human, . Inactive, S Smart, T Tight, L Loose,
+// D Stupid, P Paranoid, B Bluffing, E Erratic.
+inline uint32_t KindOf(char letter) {
+  return static_cast<uint32_t>(std::string_view("Hh.STLDPBE").find(letter));
+}
+inline std::string Kinds(const TableRecord& table) {
+  std::string letters;
+  for (const PlayerRecord& p : table.players) letters += "Hh.STLDPBE"[p.kind];
+  return letters;
+}
+
+// A fresh table with the seat kinds by letter from seat 0 on (the rest Inactive),
+// 100 x baseBet chips each bought on credit, every seat out of the hand, no rake,
+// cap or waiting for "Deal", and the layout that fits the number of seats.
+inline TableRecord MakeTable(std::string_view kinds, uint32_t baseBet = 2,
                              uint8_t structure = StructureFixed) {
   TableRecord table;
   SetTableDefaults(table, "Tester");
   table.baseBet = baseBet;
   table.betStructure = structure;
   table.rakePercent = table.raiseCap = table.confirmDeal = 0;
-  int seat = 0;
-  for (uint32_t kind : kinds) table.players[seat++].kind = kind;
+  for (size_t seat = 0; seat < kinds.size(); ++seat) table.players[seat].kind = KindOf(kinds[seat]);
   for (PlayerRecord& player : table.players) {
     player.tableKind = player.kind;
     player.status = StatusOut;  // between hands
     player.chips = 100 * baseBet;
     player.balance = -static_cast<int32_t>(100 * baseBet);
   }
-  table.smallTable = seat <= 6 ? 1 : 0;
+  table.smallTable = kinds.size() <= 6 ? 1 : 0;
   return table;
-}
-
-// Seat kinds by letter: H Human, h Hidden Human, . Inactive, S Smart, T Tight, L Loose,
-// D Stupid, P Paranoid, B Bluffing, E Erratic.
-inline uint32_t KindOf(char letter) {
-  return static_cast<uint32_t>(std::string_view("Hh.STLDPBE").find(letter));
 }
 
 inline bool SameBytes(const TableRecord& a, const TableRecord& b) {
@@ -135,44 +136,47 @@ inline Turn PeekTurn(const TableRecord& table) {
   return NextTurn(copy);
 }
 
-inline bool HandOver(const TableRecord& table) {
-  const TurnCode code = PeekTurn(table).code;
-  return code == TurnShowdown || code == TurnLastStanding;
-}
+// A table, its session and a recording UI, with the player's input and ticks.
+struct Game {
+  explicit Game(TableRecord start, uint64_t seed = 7) : table(start), rng(seed) {}
+  void Tick() { TickGame(table, session, rng, ui); }
+  void Input(const TableInput& input) { OnTableInput(table, session, rng, ui, input); }
+  void Key(int key) { Input(TableInput{key}); }
+  void Tap(int x, int y) { Input(TableInput{KeyNone, x, y}); }
+  void Bar(std::optional<uint32_t> pending) { BuildButtonBar(table, session, ui, pending); }
 
-// Plays the hand on with every seat calling or checking (no computer
-// decisions, so the course is fixed) until stop(table, turn) holds; false if it never does.
-template <typename Stop>
-bool CallAlongUntil(TableRecord& table, SessionState& session, TableUi& ui, Rng& rng, Stop stop) {
-  for (int step = 0; step < 200; ++step) {
-    const Turn turn = PeekTurn(table);
-    if (stop(table, turn)) return true;
-    switch (turn.code) {
-      case TurnNewHand:
+  // Plays on with every seat calling or checking (no computer decisions, so
+  // the course is fixed) until seat 0 is to act holding that many cards
+  // (holeCards before the flop, + 3 on the flop); shows the button bar as a
+  // tick does and clears the calls. False if that never comes.
+  bool CallAlongToSeatZero(int cards) {
+    for (int step = 0; step < 200; ++step) {
+      const Turn turn = PeekTurn(table);
+      if (turn.code == TurnAct && turn.seat == 0 && table.players[0].cardsSeen == cards) {
+        Bar(session.pendingRaise);
+        ui.calls.clear();
+        return true;
+      }
+      if (turn.code == TurnNewHand) {
         NewHand(table, rng);
         table.cardsDealt = table.holeCards;
-        break;
-      case TurnForcedBet:
+      } else if (turn.code == TurnForcedBet) {
         PostForcedBet(table, ui, turn.seat);
-        break;
-      case TurnDeal:
+      } else if (turn.code == TurnDeal) {
         DealStep(table, session, ui);
-        break;
-      case TurnAct:
+      } else if (turn.code == TurnAct) {
         PlayChips(table, ui, turn.seat, turn.amount, 0);
-        break;
-      default:
+      } else {
         return false;
+      }
     }
+    return false;
   }
-  return false;
-}
 
-// Seat 0 to act holding this many cards (holeCards before the flop, + 3 on the flop).
-inline auto SeatZeroActsWith(int cards) {
-  return [cards](const TableRecord& table, const Turn& turn) {
-    return turn.code == TurnAct && turn.seat == 0 && table.players[0].cardsSeen == cards;
-  };
-}
+  TableRecord table;
+  SessionState session;
+  Rng rng;
+  RecordingUi ui;
+};
 
 }  // namespace qf::testing

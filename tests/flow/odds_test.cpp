@@ -8,10 +8,8 @@
 namespace qf {
 namespace {
 
-using testing::CallAlongUntil;
+using testing::Game;
 using testing::MakeTable;
-using testing::RecordingUi;
-using testing::SeatZeroActsWith;
 
 TEST(Odds, TextRoundsToWhatTheStandardErrorSupports) {
   const struct {
@@ -34,12 +32,10 @@ TEST(Odds, TextRoundsToWhatTheStandardErrorSupports) {
 }
 
 TEST(Odds, AskedForTheHumanToActAgainstTheLiveSeatsUnseen) {
-  TableRecord table = MakeTable({KindHuman, KindSmart, KindTight});
-  table.dealer = 2;
-  SessionState session;
-  RecordingUi ui;
-  Rng rng(8);
-  ASSERT_TRUE(CallAlongUntil(table, session, ui, rng, SeatZeroActsWith(5)));
+  Game game(MakeTable("HST"), 8);
+  game.table.dealer = 2;
+  ASSERT_TRUE(game.CallAlongToSeatZero(game.table.holeCards + 3));
+  TableRecord& table = game.table;
   std::optional<OddsQuestion> question = OddsQuestionFor(table);
   ASSERT_TRUE(question);
   ASSERT_EQ(question->spot.hands.size(), 3u);
@@ -54,7 +50,7 @@ TEST(Odds, AskedForTheHumanToActAgainstTheLiveSeatsUnseen) {
   table.players[2].status = StatusFolded;
   EXPECT_EQ(OddsQuestionFor(table)->spot.hands.size(), 2u);
   EXPECT_NE(OddsQuestionFor(table)->key, question->key);
-  PlayChips(table, ui, 0, 0, 0);
+  PlayChips(table, game.ui, 0, 0, 0);
   EXPECT_FALSE(OddsQuestionFor(table));
 }
 
