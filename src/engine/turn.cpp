@@ -72,23 +72,6 @@ bool AnyoneHolds(const TableRecord& table) {
 
 }  // namespace
 
-int ActionAnchor(const TableRecord& table) {
-  const int dealer = table.dealer % kSeatCount;
-  // The last seat, clockwise from the dealer's left round to the dealer, with the top stake.
-  uint32_t top = 0;
-  int anchor = dealer;
-  for (int i = 1; i <= kSeatCount; ++i) {
-    const int seat = SeatAfter(dealer, i);
-    if (IsOut(table, seat)) continue;
-    const uint32_t inPot = table.players[seat].inPot;
-    if (inPot >= top) {
-      top = inPot;
-      anchor = seat;
-    }
-  }
-  return SkipCalledSeats(table, anchor);
-}
-
 Turn NextTurn(TableRecord& table) {
   Turn turn;
   const int dealer = table.dealer % kSeatCount;

@@ -27,9 +27,6 @@ struct Turn {
 // street marker) and answers what comes next.
 Turn NextTurn(TableRecord& table);
 
-// The seat after which the search for the next seat to act starts.
-int ActionAnchor(const TableRecord& table);
-
 inline bool IsOut(const TableRecord& table, int seat) {
   uint32_t s = table.players[seat].status;
   return s == StatusOut || s == StatusFolded;
