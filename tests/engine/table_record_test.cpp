@@ -9,6 +9,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/cash.h"
@@ -38,11 +39,14 @@ TEST(TableDefaults, EverySeatInactiveWithABuyInOnCreditAndNothingLeftOver) {
   }
   EXPECT_EQ(names, "Maximil Zena Oswin Basil Ivy Ned Perry Gus Hugo Eli ");
   // Texas, fixed limit with base bet 2, 4% rake, four raises, rising stakes;
-  // custom betting 2 to 2 before the flop.
+  // custom betting 2 to 2 before the flop and on the flop, 4 to 4 after.
   EXPECT_EQ((std::vector<uint32_t>{table.holeCards, table.betStructure, table.baseBet,
-                                   table.rakePercent, table.raiseCap, table.progressiveLevel,
-                                   table.customMin[0], table.customMax[0]}),
-            (std::vector<uint32_t>{2, 0, 2, 4, 4, 1, 2, 2}));
+                                   table.rakePercent, table.raiseCap, table.progressiveLevel}),
+            (std::vector<uint32_t>{2, 0, 2, 4, 4, 1}));
+  for (int street = 0; street < 4; ++street) {
+    EXPECT_EQ(std::pair(table.customMin[street], table.customMax[street]),
+              std::pair(street < 2 ? 2u : 4u, street < 2 ? 2u : 4u));
+  }
   EXPECT_EQ(ValidateTableImage(table), "");
 }
 
