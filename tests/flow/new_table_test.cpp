@@ -109,15 +109,16 @@ TEST(NewTableTest, CancelRestoresEveryByteAndGoBuysEverySeatInAfresh) {
   EXPECT_EQ(ui.calls, (testing::Calls{"NewTableDialog"}));
   EXPECT_EQ(shown.players[2].kind, KindTight) << "the dialog shows the dismissed seat's kind";
 
-  // Go: the chips each seat had are taken back, a fresh buy-in is charged.
-  ui.newTableEdit = nullptr;
+  // Go: the chips each seat had are taken back, a fresh buy-in is charged;
+  // a seat the dialog set up keeps that kind as its set-up kind.
+  ui.newTableEdit = [](TableRecord& t) { t.players[5].kind = KindSmart; };
   ui.calls.clear();
   ASSERT_TRUE(StartNewTable(table, ui, true));
   EXPECT_EQ(ui.calls, (testing::Calls{"NewTableDialog", "Felt 0 0 240 269"}));
   EXPECT_EQ(std::tuple(table.cardsDealt, table.progressiveLevel, table.dealer),
             std::tuple(0, 1u, 2))
       << "a button on a seat in play stays";
-  EXPECT_EQ(Kinds(table), "HSTL......") << "a dismissed seat is back in play";
+  EXPECT_EQ(Kinds(table), "HSTL.S....") << "a dismissed seat is back in play";
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const PlayerRecord& p = table.players[seat];
     const PlayerRecord& old = before.players[seat];
